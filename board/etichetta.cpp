@@ -1,0 +1,95 @@
+#include "board/etichetta.h"
+
+#include <QFontMetrics>
+#include <QPainter>
+
+#include <algorithm>
+
+namespace board {
+namespace {
+
+// Room between a frame and the text it surrounds.
+constexpr int spazioBordo = 2;
+
+}
+
+Etichetta::Etichetta(QWidget* parent, const QString& nome, const QRect& box, const QString& caption)
+    : QWidget(parent), box_(box), caption_(caption)
+{
+    setObjectName(nome);
+    adatta();
+}
+
+void Etichetta::setCaption(const QString& caption)
+{
+    if (caption == caption_)
+        return;
+    caption_ = caption;
+    adatta();
+    update();
+}
+
+void Etichetta::setForeColor(const Tinta& colore)
+{
+    if (colore == colore_)
+        return;
+    colore_ = colore;
+    update();
+}
+
+void Etichetta::setCentrata(bool centrata)
+{
+    if (centrata == centrata_)
+        return;
+    centrata_ = centrata;
+    adatta();
+    update();
+}
+
+void Etichetta::setBordo(bool bordo)
+{
+    if (bordo == bordo_)
+        return;
+    bordo_ = bordo;
+    adatta();
+    update();
+}
+
+void Etichetta::setCarattere(const QFont& carattere)
+{
+    if (carattere == font())
+        return;
+    setFont(carattere);
+    adatta();
+    update();
+}
+
+void Etichetta::adatta()
+{
+    const QFontMetrics metrica(font());
+    const int margine = bordo_ ? spazioBordo : 0;
+    const int larghezza = std::max(box_.width(), metrica.horizontalAdvance(caption_) + 2 * margine);
+    const int altezza = std::max(box_.height(), metrica.height() + 2 * margine);
+    QRect area(box_.topLeft(), QSize(larghezza, altezza));
+    if (centrata_)
+        area.moveLeft(box_.left() - (larghezza - box_.width()) / 2);
+    setGeometry(area);
+}
+
+void Etichetta::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    const QRect area = rect();
+    if (bordo_) {
+        painter.setPen(QPen(platform::systemColour(platform::SystemColour::WindowText), 1));
+        painter.drawRect(area.adjusted(0, 0, -1, -1));
+    }
+    painter.setFont(font());
+    painter.setPen(foreColor());
+    const int margine = bordo_ ? spazioBordo : 0;
+    const Qt::Alignment allineamento = (centrata_ ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignTop;
+    painter.drawText(area.adjusted(margine, margine, -margine, -margine),
+                     allineamento | Qt::TextSingleLine, caption_);
+}
+
+}

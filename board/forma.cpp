@@ -1,0 +1,124 @@
+#include "board/forma.h"
+
+#include <QPainter>
+#include <QPainterPath>
+
+#include <algorithm>
+
+namespace board {
+namespace {
+
+constexpr qreal passoTratteggio = 8;
+
+int margine(int spessore)
+{
+    return (spessore + 1) / 2;
+}
+
+}
+
+Forma::Forma(QWidget* parent, const QString& nome, const QRect& box, const Aspetto& aspetto)
+    : QWidget(parent), box_(box), aspetto_(aspetto)
+{
+    setObjectName(nome);
+    posiziona();
+}
+
+void Forma::setTipo(Tipo tipo)
+{
+    if (tipo == aspetto_.tipo)
+        return;
+    aspetto_.tipo = tipo;
+    update();
+}
+
+void Forma::setBordo(const Tinta& colore, int spessore)
+{
+    if (colore == aspetto_.bordo && spessore == aspetto_.spessore)
+        return;
+    aspetto_.bordo = colore;
+    aspetto_.spessore = spessore;
+    posiziona();
+    update();
+}
+
+void Forma::setSfondo(const std::optional<Tinta>& sfondo)
+{
+    if (sfondo == aspetto_.sfondo)
+        return;
+    aspetto_.sfondo = sfondo;
+    update();
+}
+
+void Forma::setRiempimento(Riempimento riempimento, const QColor& colore)
+{
+    if (riempimento == aspetto_.riempimento && colore == aspetto_.colore)
+        return;
+    aspetto_.riempimento = riempimento;
+    aspetto_.colore = colore;
+    update();
+}
+
+void Forma::posiziona()
+{
+    const int m = margine(aspetto_.spessore);
+    setGeometry(box_.adjusted(-m, -m, m, m));
+}
+
+QRectF Forma::figura() const
+{
+    const int m = margine(aspetto_.spessore);
+    const QRectF area(m, m, box_.width(), box_.height());
+    if (aspetto_.tipo == Tipo::Rettangolo)
+        return area;
+    const qreal diametro = std::min(area.width(), area.height());
+    QRectF cerchio(0, 0, diametro, diametro);
+    cerchio.moveCenter(area.center());
+    return cerchio;
+}
+
+void Forma::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing, aspetto_.tipo == Tipo::Cerchio);
+    const QRectF area = figura();
+    QPainterPath interno;
+    if (aspetto_.tipo == Tipo::Cerchio)
+        interno.addEllipse(area);
+    else
+        interno.addRect(area);
+
+    if (aspetto_.sfondo)
+        painter.fillPath(interno, risolvi(*aspetto_.sfondo));
+    if (aspetto_.riempimento == Riempimento::Pieno) {
+        painter.fillPath(interno, aspetto_.colore);
+    } else if (aspetto_.riempimento != Riempimento::Nessuno) {
+        painter.save();
+        painter.setClipPath(interno);
+        tratteggia(painter, area);
+        painter.restore();
+    }
+    QPen bordo(risolvi(aspetto_.bordo), aspetto_.spessore);
+    bordo.setJoinStyle(Qt::MiterJoin);
+    painter.setPen(bordo);
+    painter.setBrush(Qt::NoBrush);
+    painter.drawPath(interno);
+}
+
+void Forma::tratteggia(QPainter& painter, const QRectF& area) const
+{
+    painter.setPen(QPen(aspetto_.colore, 1));
+    const qreal lato = area.width() + area.height();
+    for (qreal d = 0; d <= lato; d += passoTratteggio) {
+        if (aspetto_.riempimento == Riempimento::DiagonaleGiu) {
+            // From upper left to lower right, one every few pixels.
+            painter.drawLine(QPointF(area.left() + d - area.height(), area.top()),
+                             QPointF(area.left() + d, area.bottom()));
+        } else {
+            painter.drawLine(QPointF(area.left() + d, area.top()), QPointF(area.left() + d, area.bottom()));
+            painter.drawLine(QPointF(area.left(), area.top() + d), QPointF(area.right(), area.top() + d));
+        }
+    }
+}
+
+}

@@ -1,0 +1,54 @@
+#pragma once
+
+#include "board/tinta.h"
+
+#include <QWidget>
+
+#include <optional>
+
+class QPainter;
+
+namespace board {
+
+// A shape of the abacus: a rectangle or the largest circle that fits its box,
+// painted in three layers (background, fill, border).
+class Forma : public QWidget {
+    Q_OBJECT
+public:
+    enum class Tipo { Rettangolo, Cerchio };
+    enum class Riempimento { Nessuno, Pieno, DiagonaleGiu, Incrociato };
+
+    struct Aspetto {
+        Tipo tipo = Tipo::Rettangolo;
+        Tinta bordo = QColor(Qt::black);
+        int spessore = 1;
+        std::optional<Tinta> sfondo; // none: transparent
+        Riempimento riempimento = Riempimento::Nessuno;
+        QColor colore;               // of the fill
+    };
+
+    // The box is in the parent's coordinates; the widget extends past it by
+    // half the border width, since the border is centred on the edge.
+    Forma(QWidget* parent, const QString& nome, const QRect& box, const Aspetto& aspetto);
+
+    const Aspetto& aspetto() const { return aspetto_; }
+    QRect box() const { return box_; }
+
+    void setTipo(Tipo tipo);
+    void setBordo(const Tinta& colore, int spessore);
+    void setSfondo(const std::optional<Tinta>& sfondo);
+    void setRiempimento(Riempimento riempimento, const QColor& colore);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    void posiziona();
+    QRectF figura() const;
+    void tratteggia(QPainter& painter, const QRectF& area) const;
+
+    QRect box_;
+    Aspetto aspetto_;
+};
+
+}

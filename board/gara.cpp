@@ -1,0 +1,36 @@
+#include "board/gara.h"
+
+#include "board/tavola.h"
+
+namespace board {
+
+Gara::Gara() = default;
+
+Gara::~Gara()
+{
+    delete tavola_;
+}
+
+Tavola* Gara::tavola() const
+{
+    return tavola_;
+}
+
+void Gara::avvia()
+{
+    tavola_ = new Tavola;
+    connect(tavola_, &Tavola::nuovaGaraRichiesta, this, &Gara::nuovaGara);
+    tavola_->show();
+}
+
+void Gara::nuovaGara()
+{
+    // The old window is still running the menu handler that asked for this:
+    // hide it now and let the event loop delete it once that handler is done.
+    Tavola* vecchia = tavola_;
+    vecchia->hide();
+    vecchia->deleteLater();
+    avvia();
+}
+
+}

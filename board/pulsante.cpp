@@ -1,0 +1,79 @@
+#include "board/pulsante.h"
+
+#include "platform/colour.h"
+#include "platform/pictures.h"
+
+#include <QKeyEvent>
+#include <QPainter>
+#include <QStyle>
+#include <QStyleOptionFocusRect>
+
+namespace board {
+namespace {
+
+constexpr int latoImmagine = 32;
+constexpr int margine = 4;
+
+}
+
+Pulsante::Pulsante(QWidget* parent, const QString& nome, const QRect& box, const QString& caption,
+                   const QColor& faccia, const Immagini& immagini)
+    : QPushButton(caption, parent), faccia_(faccia), immagini_(immagini)
+{
+    setObjectName(nome);
+    setGeometry(box);
+    setFocusPolicy(Qt::StrongFocus);
+    setAutoDefault(false);
+}
+
+QString Pulsante::immagineAttuale() const
+{
+    if (!isEnabled())
+        return immagini_.disabilitato;
+    return isDown() ? immagini_.premuto : immagini_.normale;
+}
+
+void Pulsante::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        click();
+        return;
+    }
+    QPushButton::keyPressEvent(event);
+}
+
+void Pulsante::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    const QRect area = rect();
+    painter.fillRect(area, faccia_);
+
+    const QColor chiaro = faccia_.lighter(160);
+    const QColor scuro = faccia_.darker(220);
+    const bool giu = isDown();
+    painter.setPen(giu ? scuro : chiaro);
+    painter.drawLine(area.topLeft(), area.topRight());
+    painter.drawLine(area.topLeft(), area.bottomLeft());
+    painter.setPen(giu ? chiaro : scuro);
+    painter.drawLine(area.bottomLeft(), area.bottomRight());
+    painter.drawLine(area.topRight(), area.bottomRight());
+
+    const int spinta = giu ? 1 : 0;
+    const QRect riquadro((width() - latoImmagine) / 2 + spinta, margine + spinta, latoImmagine, latoImmagine);
+    painter.drawPixmap(riquadro, platform::picture(immagineAttuale(), riquadro.size(), devicePixelRatioF()));
+
+    const QRect testo(spinta, riquadro.bottom() + 1 + spinta, width(), height() - riquadro.bottom() - 1 - margine);
+    painter.setFont(font());
+    const QColor colore = platform::systemColour(platform::SystemColour::ButtonText);
+    painter.setPen(isEnabled() ? colore : faccia_.darker(160));
+    painter.drawText(testo, Qt::AlignHCenter | Qt::AlignVCenter | Qt::TextShowMnemonic, text());
+
+    if (hasFocus()) {
+        QStyleOptionFocusRect opzione;
+        opzione.initFrom(this);
+        opzione.rect = area.adjusted(margine - 1, margine - 1, -margine + 1, -margine + 1);
+        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &opzione, &painter, this);
+    }
+}
+
+}

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QColor>
+#include <QPushButton>
+#include <QString>
+
+namespace board {
+
+// A graphical button: a face of its own colour with a 32-pixel picture above
+// the caption, one picture for each of the normal, disabled and pressed
+// states. Return and the keypad's Enter click it while it has the focus, as
+// Space does.
+class Pulsante : public QPushButton {
+    Q_OBJECT
+public:
+    struct Immagini {
+        QString normale;
+        QString disabilitato;
+        QString premuto;
+    };
+
+    Pulsante(QWidget* parent, const QString& nome, const QRect& box, const QString& caption,
+             const QColor& faccia, const Immagini& immagini);
+
+    QColor faccia() const { return faccia_; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    QString immagineAttuale() const;
+
+    QColor faccia_;
+    Immagini immagini_;
+};
+
+}

@@ -1,0 +1,89 @@
+#include "board/tavola.h"
+
+#include "board/tasti.h"
+#include "platform/guard.h"
+#include "platform/services.h"
+
+#include <QAction>
+#include <QShowEvent>
+
+namespace board {
+
+Tavola::Tavola(QWidget* parent)
+    : QMainWindow(parent)
+{
+    costruisci();
+    collega();
+    platform::guarded([this] { Form_Load(); });
+}
+
+void Tavola::collega()
+{
+    const auto guardato = [this](void (Tavola::*handler)()) {
+        return [this, handler] { platform::guarded([this, handler] { (this->*handler)(); }); };
+    };
+    connect(cmdNext, &QPushButton::clicked, this, guardato(&Tavola::cmdNext_Click));
+    connect(cmdExit, &QPushButton::clicked, this, guardato(&Tavola::cmdExit_Click));
+    connect(Next, &QAction::triggered, this, guardato(&Tavola::Next_Click));
+    new FiltroTasti(
+        Text3, [this](std::int16_t& KeyAscii) { Text3_KeyPress(KeyAscii); }, [this] { Text3_LostFocus(); });
+}
+
+std::string Tavola::numlett(platform::Currency& numer)
+{
+    return vocabolario.numlett(numer);
+}
+
+void Tavola::setBackColor(platform::Colour colore)
+{
+    backColor_ = colore;
+    QPalette tavolozza = superficie->palette();
+    tavolozza.setColor(QPalette::Window, platform::toQColor(colore));
+    superficie->setPalette(tavolozza);
+}
+
+void Tavola::showEvent(QShowEvent* event)
+{
+    QMainWindow::showEvent(event);
+    // Activation happens once per loaded window: coming back from a message
+    // box or another application draws nothing new.
+    if (attivata)
+        return;
+    attivata = true;
+    platform::guarded([this] { Form_Activate(); });
+}
+
+void Tavola::Form_Load()
+{
+    numEsatte = 0;
+    numErrate = 0;
+}
+
+void Tavola::Form_Activate()
+{
+    cmdNext_Click();
+    numEsercizi = 0;
+    numErrate = 0;
+    numEsatte = 0;
+}
+
+void Tavola::Next_Click()
+{
+    const int risposta = platform::msgBox(QStringLiteral("INIZIAMO UNA NUOVA GARA  ?"),
+                                          platform::YesNo | platform::Question | platform::DefaultButton2,
+                                          QStringLiteral("INIZIARE NUOVA GARA"));
+    if (risposta == platform::ReplyNo)
+        return;
+    emit nuovaGaraRichiesta();
+}
+
+void Tavola::cmdExit_Click()
+{
+    const QDateTime adesso = platform::now();
+    const QString titolo = QStringLiteral("Data ") + platform::dateText(adesso);
+    const QString messaggio = QStringLiteral("Ciao a presto. Ore ") + platform::timeText(adesso);
+    platform::msgBox(messaggio, platform::OkOnly, titolo);
+    platform::endProgram(0);
+}
+
+}

@@ -1,0 +1,66 @@
+// Judging the pupil's answer and keeping the score.
+#include "board/tavola.h"
+
+#include "platform/checked.h"
+#include "platform/numbers.h"
+
+namespace board {
+namespace {
+
+const QString sbagliato = QStringLiteral("Sbagliato!! ");
+
+QString testo(std::int16_t conteggio, const char* maschera)
+{
+    return QString::fromStdString(platform::format(conteggio, maschera));
+}
+
+}
+
+void Tavola::Text3_KeyPress(std::int16_t& KeyAscii)
+{
+    if (KeyAscii != 13)
+        return;
+    cmdNext->setFocus();
+    // Exact text: " 7", "07" and "+7" are wrong answers to 7.
+    if (Text3->text() == Text1->text()) {
+        numEsatte = platform::add16(numEsatte, 1);
+        lblMessage->setForeColor(QColor(255, 255, 0));
+        lblMessage->setCaption(QStringLiteral("Esatto, ok!!!"));
+        return;
+    }
+    numErrate = platform::add16(numErrate, 1);
+    lblMessage->setForeColor(QColor(255, 0, 0));
+    lblMessage->setCaption(sbagliato + Text1->text());
+    lblScore1->setCaption(testo(numErrate, "###0"));
+    lblScore->setCaption(testo(numEsatte, "####0"));
+    lblScore2->setCaption(testo(platform::add16(numErrate, numEsatte), "####0"));
+}
+
+void Tavola::Text3_LostFocus()
+{
+}
+
+void Tavola::verifica()
+{
+    if (Text3->text() == Text1->text()) {
+        lblMessage->setForeColor(QColor(0, 0, 255));
+        lblMessage->setCaption(QStringLiteral("Esatto, \u00E8 incredibile!!!"));
+    } else {
+        lblMessage->setForeColor(QColor(255, 0, 0));
+        lblMessage->setCaption(sbagliato + Text2->text());
+        lblScore1->setCaption(testo(numErrate, "###0"));
+        abilitaNext();
+    }
+    lblScore->setCaption(testo(numEsatte, "####0"));
+    abilitaNext();
+    lblScore2->setCaption(testo(platform::add16(numErrate, numEsatte), "####0"));
+    abilitaNext();
+}
+
+void Tavola::abilitaNext()
+{
+    cmdNext->setEnabled(true);
+    cmdNext->setFocus();
+}
+
+}

@@ -1,0 +1,29 @@
+#include "platform/checked.h"
+
+#include "platform/runtime_error.h"
+
+#include <limits>
+
+namespace platform {
+namespace {
+
+std::int16_t narrow16(std::int32_t wide)
+{
+    if (wide < std::numeric_limits<std::int16_t>::min() || wide > std::numeric_limits<std::int16_t>::max())
+        raise(RuntimeError::Overflow);
+    return static_cast<std::int16_t>(wide);
+}
+
+}
+
+std::int16_t add16(std::int16_t a, std::int16_t b)
+{
+    return narrow16(std::int32_t{a} + b);
+}
+
+std::int16_t mul16(std::int16_t a, std::int16_t b)
+{
+    return narrow16(std::int32_t{a} * b);
+}
+
+}

@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QFont>
+#include <QString>
+
+namespace platform {
+
+enum class FontStyle { Regular, Bold, Italic, BoldItalic };
+
+// A font by face name and point size. Sizes are taken at 96 dots per inch and
+// set in logical pixels, so text keeps its place in the fixed board on any
+// screen. A missing face falls back to the nearest of its kind: serif for
+// Times New Roman, sans-serif for the rest.
+QFont font(const QString& face, double points, FontStyle style = FontStyle::Regular);
+
+}

@@ -1,0 +1,36 @@
+#include "platform/guard.h"
+
+#include "platform/runtime_error.h"
+#include "platform/services.h"
+
+#include <QString>
+
+#include <exception>
+
+namespace platform {
+
+void reportUntrapped(const RuntimeError& error)
+{
+    const QString prompt = QStringLiteral("Errore di run-time '%1':\n\n%2")
+                               .arg(error.number())
+                               .arg(QString::fromStdString(error.description()));
+    msgBox(prompt, OkOnly | Critical, QStringLiteral("Contaperle"));
+}
+
+void guarded(const std::function<void()>& handler) noexcept
+{
+    try {
+        try {
+            handler();
+        } catch (const RuntimeError& error) {
+            reportUntrapped(error);
+        } catch (const std::exception&) {
+            reportUntrapped(RuntimeError(RuntimeError::InternalError));
+        }
+    } catch (...) {
+        // The report itself failed (no memory for the box): nothing is left
+        // to tell the user with, and the event loop must not see it.
+    }
+}
+
+}

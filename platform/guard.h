@@ -1,0 +1,17 @@
+#pragma once
+
+#include <functional>
+
+namespace platform {
+
+class RuntimeError;
+
+// Shows an error that no operation trapped: a modal box titled "Contaperle"
+// with the error's number and description. The program goes on.
+void reportUntrapped(const RuntimeError& error);
+
+// Every event handler of the window runs through here, so a failure ends the
+// handler, reaches reportUntrapped and never crosses Qt's event loop.
+void guarded(const std::function<void()>& handler) noexcept;
+
+}

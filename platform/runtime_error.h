@@ -1,0 +1,33 @@
+#pragma once
+
+#include <exception>
+#include <string>
+
+namespace platform {
+
+// The program's only failure path: a numbered run-time error that ends the
+// running operation and travels up to the one handler of untrapped errors.
+class RuntimeError : public std::exception {
+public:
+    enum Number : int {
+        Overflow = 6,
+        SubscriptOutOfRange = 9,
+        DivisionByZero = 11,
+        TypeMismatch = 13,
+        InternalError = 51,
+    };
+
+    explicit RuntimeError(int number);
+
+    int number() const noexcept { return number_; }
+    const std::string& description() const noexcept { return description_; }
+    const char* what() const noexcept override { return description_.c_str(); }
+
+private:
+    int number_;
+    std::string description_;
+};
+
+[[noreturn]] void raise(int number);
+
+}

@@ -1,0 +1,104 @@
+#include "platform/services.h"
+
+#include <QApplication>
+#include <QLocale>
+#include <QMessageBox>
+
+#include <chrono>
+#include <cstdint>
+
+namespace platform {
+namespace {
+
+// splitmix64: a small generator whose whole state is one 64-bit word, so
+// mixing the clock into it is a plain xor.
+std::uint64_t generatorState = 0x9E3779B97F4A7C15ull;
+
+std::uint64_t nextWord()
+{
+    std::uint64_t z = (generatorState += 0x9E3779B97F4A7C15ull);
+    z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
+    z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;
+    return z ^ (z >> 31);
+}
+
+void mixClock()
+{
+    const auto ticks = std::chrono::high_resolution_clock::now().time_since_epoch().count();
+    generatorState ^= static_cast<std::uint64_t>(ticks);
+    nextWord();
+}
+
+double nextFraction()
+{
+    return static_cast<double>(nextWord() >> 11) * 0x1p-53;
+}
+
+QMessageBox::StandardButton defaultButton(int flags, QMessageBox::StandardButtons buttons)
+{
+    if (buttons == QMessageBox::Ok)
+        return QMessageBox::Ok;
+    return (flags & DefaultButton2) ? QMessageBox::No : QMessageBox::Yes;
+}
+
+int showBox(const QString& prompt, int flags, const QString& title)
+{
+    const bool yesNo = (flags & 7) == YesNo;
+    const auto buttons = yesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::StandardButtons(QMessageBox::Ok);
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    if (flags & Question)
+        icon = QMessageBox::Question;
+    else if (flags & Critical)
+        icon = QMessageBox::Critical;
+    QMessageBox box(icon, title, prompt, buttons, QApplication::activeWindow());
+    box.setDefaultButton(defaultButton(flags, buttons));
+    if (yesNo)
+        box.setEscapeButton(QMessageBox::No);
+    switch (box.exec()) {
+    case QMessageBox::Yes: return ReplyYes;
+    case QMessageBox::No: return ReplyNo;
+    default: return ReplyOk;
+    }
+}
+
+}
+
+Services defaultServices()
+{
+    return Services{
+        mixClock,
+        nextFraction,
+        [] { return QDateTime::currentDateTime(); },
+        showBox,
+        [](int status) { QCoreApplication::exit(status); },
+    };
+}
+
+Services& services()
+{
+    static Services current = defaultServices();
+    return current;
+}
+
+void randomize() { services().randomize(); }
+double rnd() { return services().rnd(); }
+QDateTime now() { return services().now(); }
+
+QString timeText(const QDateTime& when)
+{
+    return QLocale().toString(when.time(), QLocale::ShortFormat);
+}
+
+QString dateText(const QDateTime& when)
+{
+    return QLocale().toString(when.date(), QLocale::ShortFormat);
+}
+
+int msgBox(const QString& prompt, int flags, const QString& title)
+{
+    return services().msgBox(prompt, flags, title);
+}
+
+void endProgram(int status) { services().endProgram(status); }
+
+}
