@@ -21,6 +21,9 @@ void Gara::avvia()
     tavola_ = new Tavola;
     connect(tavola_, &Tavola::nuovaGaraRichiesta, this, &Gara::nuovaGara);
     tavola_->show();
+    // Take the keyboard at once, also after a new contest, when the window
+    // that had it has just gone.
+    tavola_->activateWindow();
 }
 
 void Gara::nuovaGara()

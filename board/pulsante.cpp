@@ -5,8 +5,6 @@
 
 #include <QKeyEvent>
 #include <QPainter>
-#include <QStyle>
-#include <QStyleOptionFocusRect>
 
 namespace board {
 namespace {
@@ -68,11 +66,11 @@ void Pulsante::paintEvent(QPaintEvent*)
     painter.setPen(isEnabled() ? colore : faccia_.darker(160));
     painter.drawText(testo, Qt::AlignHCenter | Qt::AlignVCenter | Qt::TextShowMnemonic, text());
 
+    // A dotted frame of our own: the style's focus frame may draw nothing
+    // on a face of custom colour, and keyboard users must see the focus.
     if (hasFocus()) {
-        QStyleOptionFocusRect opzione;
-        opzione.initFrom(this);
-        opzione.rect = area.adjusted(margine - 1, margine - 1, -margine + 1, -margine + 1);
-        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &opzione, &painter, this);
+        painter.setPen(QPen(colore, 1, Qt::DotLine));
+        painter.drawRect(area.adjusted(margine - 1, margine - 1, -margine, -margine));
     }
 }
 

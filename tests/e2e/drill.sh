@@ -14,8 +14,9 @@ SHOTS=$(mktemp -d /tmp/contaperle-e2e.XXXXXX)
 SHOT="(none yet)"
 XPID="" APID="" N=0
 cleanup() {
-    [ -n "$APID" ] && kill "$APID" 2>/dev/null
-    [ -n "$XPID" ] && kill "$XPID" 2>/dev/null
+    # Wait too, so no zombie is left behind for a non-reaping init.
+    [ -n "$APID" ] && kill "$APID" 2>/dev/null && wait "$APID" 2>/dev/null
+    [ -n "$XPID" ] && kill "$XPID" 2>/dev/null && wait "$XPID" 2>/dev/null
     return 0
 }
 trap cleanup EXIT
@@ -25,18 +26,23 @@ fail() {
     exit 1
 }
 
-# Own X server on the first free display; another run may grab a number between our check and start, so retry.
+# Own X server on the first free :91..:99. Parallel runs may race for a number, so a display
+# counts as ours only once its lock file names our Xvfb's pid and it answers.
 for d in 91 92 93 94 95 96 97 98 99; do
     [ -e "/tmp/.X$d-lock" ] || [ -e "/tmp/.X11-unix/X$d" ] && continue
     Xvfb ":$d" -noreset -screen 0 1024x768x24 >"$SHOTS/xvfb.log" 2>&1 &
     XPID=$!
     for _ in $(seq 50); do
-        DISPLAY=":$d" xdotool getdisplaygeometry >/dev/null 2>&1 && break
         kill -0 "$XPID" 2>/dev/null || break
+        if [ "$(tr -d ' \n' 2>/dev/null <"/tmp/.X$d-lock")" = "$XPID" ] &&
+            DISPLAY=":$d" xdotool getdisplaygeometry >/dev/null 2>&1; then
+            export DISPLAY=":$d"
+            break 2
+        fi
         sleep 0.1
     done
-    if DISPLAY=":$d" xdotool getdisplaygeometry >/dev/null 2>&1; then export DISPLAY=":$d"; break; fi
-    kill "$XPID" 2>/dev/null; XPID=""
+    kill "$XPID" 2>/dev/null || true; wait "$XPID" 2>/dev/null || true
+    XPID=""
 done
 [ -n "$XPID" ] || fail "could not start Xvfb on any of :91..:99"
 unset QT_QPA_PLATFORM
@@ -48,7 +54,7 @@ WIN=$(timeout 10 xdotool search --sync --onlyvisible --name '^Contaperle$' | hea
 [ -n "$WIN" ] || fail "no visible window named Contaperle within 10 s"
 eval "$(xdotool getwindowgeometry --shell "$WIN")"
 # The client area is 754 x 556 under the menu bar; anything else means the layout broke.
-[ "$WIDTH" -eq 754 ] && [ "$HEIGHT" -gt 556 ] || fail "window is ${WIDTH}x${HEIGHT}, want 754 wide and taller than 556"
+if [ "$WIDTH" -ne 754 ] || [ "$HEIGHT" -le 556 ]; then fail "window is ${WIDTH}x${HEIGHT}, want 754 wide and taller than 556"; fi
 OX=$X OY=$((Y + HEIGHT - 556))
 echo "window $WIN at ($X,$Y) ${WIDTH}x${HEIGHT}, client origin ($OX,$OY)"
 # No window manager gives focus, so hand it to the window once ourselves.
@@ -66,7 +72,7 @@ read_beads() {
         IFS=: read -r w x _ _ <<<"$r"; x=$((OX + x)); local y=$((OY + 240))
         fmt+="$w %[hex:p{$x,$y}] %[hex:p{$((x-2)),$y}] %[hex:p{$((x+2)),$y}] %[hex:p{$x,$((y-2))}] %[hex:p{$x,$((y+2))}]\n"
     done
-    convert "$SHOT" -format "$fmt" info: 2>/dev/null | awk -v rods="$RODS" '
+    convert "$SHOT" -depth 8 -format "$fmt" info: 2>/dev/null | awk -v rods="$RODS" '
         BEGIN { n = split(rods, a, " "); for (i = 1; i <= n; i++) { split(a[i], f, ":"); bead[f[1]] = f[3]; rod[f[1]] = f[4] } }
         NF == 6 { on = off = 0
             for (i = 2; i <= 6; i++) { c = toupper(substr($i, 1, 6))
@@ -78,19 +84,22 @@ read_beads() {
 count_verdict() {
     convert "$SHOT" -crop "400x44+$((OX + 211))+$((OY + 340))" +repage -depth 8 txt:- 2>/dev/null | grep -c "#$1" || true
 }
-# Polls up to $1 tenths of a second until "$2" succeeds on a fresh screenshot.
+verdict_yellow() { [ "$(count_verdict FFFF00)" -gt 30 ] && [ "$(count_verdict FF0000)" -eq 0 ]; }
+verdict_red() { [ "$(count_verdict FF0000)" -gt 30 ] && [ "$(count_verdict FFFF00)" -eq 0 ]; }
+# Empty means no text at all: the cyan bar fills (nearly) all 400 x 44 pixels.
+verdict_empty() { [ "$(count_verdict 00FFFF)" -gt 17000 ] && [ "$(count_verdict FFFF00)" -eq 0 ] && [ "$(count_verdict FF0000)" -eq 0 ]; }
+# Polls up to 5 s until check $1 holds on a fresh screenshot.
 poll() {
-    local i
-    for ((i = 0; i < $1; i += 2)); do shoot; if eval "$2"; then return 0; fi; sleep 0.2; done
+    for _ in $(seq 25); do shoot; if "$1"; then return 0; fi; sleep 0.2; done
     return 1
 }
-# Reads the beads until two screenshots in a row agree and the value is 1..31.
+# Sets V once two screenshots in a row read the same value 1..31 (not in $(...): shoot must update SHOT).
 settled_value() {
     local prev="" v
     for _ in $(seq 40); do
         shoot
         if v=$(read_beads) && [ "$v" -ge 1 ] && [ "$v" -le 31 ]; then
-            [ "$v" = "$prev" ] && { echo "$v"; return 0; }
+            [ "$v" = "$prev" ] && { V=$v; return 0; }
             prev=$v
         else prev=""; fi
         sleep 0.2
@@ -99,23 +108,21 @@ settled_value() {
 }
 
 # 1. First exercise, answered right.
-V=$(settled_value) || fail "no readable value 1..31 on the beads within ~10 s (last read: $(read_beads || echo ambiguous))"
+settled_value || fail "no readable value 1..31 on the beads within ~10 s (last read: $(read_beads || echo ambiguous))"
 echo "value on the beads: $V"
 xdotool type "$V"; xdotool key Return
-poll 50 '[ "$(count_verdict FFFF00)" -gt 30 ]' || fail "right answer $V: no yellow verdict within 5 s"
+poll verdict_yellow || fail "right answer $V: no yellow verdict within 5 s"
 echo "right answer: yellow verdict"
 
 # 2. Return now presses "Nuovo calcolo": the verdict line must clear and a new number appear.
 xdotool key Return
-poll 50 '[ "$(count_verdict FFFF00)" -eq 0 ] && [ "$(count_verdict FF0000)" -eq 0 ] && [ "$(count_verdict 00FFFF)" -gt 8000 ]' \
-    || fail "after Return on the verdict the verdict line did not clear within 5 s"
+poll verdict_empty || fail "after Return on the verdict the verdict line did not clear within 5 s"
 echo "next exercise: verdict line empty"
-V=$(settled_value) || fail "no readable value 1..31 on the beads of the second exercise"
+settled_value || fail "no readable value 1..31 on the beads of the second exercise"
 W=$(((V + 1) % 32))
 echo "value on the beads: $V, answering $W"
 xdotool type "$W"; xdotool key Return
-poll 50 '[ "$(count_verdict FF0000)" -gt 30 ] && [ "$(count_verdict FFFF00)" -eq 0 ]' \
-    || fail "wrong answer $W to $V: no red verdict within 5 s"
+poll verdict_red || fail "wrong answer $W to $V: no red verdict within 5 s"
 echo "wrong answer: red verdict"
 
 # 3. Alt+x -> goodbye box titled with the date; OK ends the program cleanly.
@@ -135,5 +142,5 @@ APID=""
 [ "$RC" -eq 0 ] || fail "program exited with status $RC (log: $SHOTS/app.log)"
 echo "program ended with status 0"
 
-[ -n "${E2E_KEEP:-}" ] && echo "screenshots kept in $SHOTS" || rm -rf "$SHOTS"
+if [ -n "${E2E_KEEP:-}" ]; then echo "screenshots kept in $SHOTS"; else rm -rf "$SHOTS"; fi
 echo "e2e: 1 passed, 0 failed"
