@@ -19,6 +19,8 @@ class QMenu;
 
 namespace board {
 
+class FiltroTasti;
+
 // The program's one window: a base-2 abacus of five rods (16, 8, 4, 2, 1),
 // the answer box, the verdict line and three scores. Constructing it loads it
 // from its fixed description; showing it the first time activates it, which
@@ -27,6 +29,7 @@ class Tavola : public QMainWindow {
     Q_OBJECT
 public:
     explicit Tavola(QWidget* parent = nullptr);
+    ~Tavola() override;
 
     // Spells numer in Italian words; see words::Vocabolario.
     std::string numlett(platform::Currency& numer);
@@ -107,6 +110,7 @@ private:
     platform::ControlArray<Forma> Shape2, Shape3, Shape4, Shape5, Shape6, Shape8;
     platform::ControlArray<QMenu> Ciao;
     QAction* Next = nullptr;
+    FiltroTasti* filtroText3 = nullptr;
 
     words::Vocabolario vocabolario;
     platform::Colour backColor_ = 0;
