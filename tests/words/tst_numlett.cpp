@@ -5,15 +5,6 @@
 
 using platform::Currency;
 
-namespace {
-
-Currency valore(const char* testo)
-{
-    return Currency::fromText(testo);
-}
-
-}
-
 class TstNumlett : public QObject {
     Q_OBJECT
 private slots:
@@ -33,46 +24,22 @@ void TstNumlett::parole_data()
         QTest::newRow(nome) << numer << testo << resto;
     };
     riga("zero is empty", "0", "");
-    riga("uno", "1", "uno");
-    riga("sette", "7", "sette");
-    riga("otto", "8", "otto");
-    riga("dieci", "10", "dieci");
-    riga("undici", "11", "undici");
-    riga("sedici", "16", "sedici");
     riga("diciassette is spelled right", "17", "diciassette");
-    riga("diciotto", "18", "diciotto");
-    riga("diciannove", "19", "diciannove");
-    riga("venti", "20", "venti");
     riga("ventuno drops the i of venti", "21", "ventuno");
     riga("ventidue keeps it", "22", "ventidue");
-    riga("ventitre", "23", "ventitre");
     riga("ventotto drops the i of venti", "28", "ventotto");
-    riga("ventinove", "29", "ventinove");
-    riga("trenta", "30", "trenta");
     riga("trentuno", "31", "trentuno");
-    riga("ottantuno", "81", "ottantuno");
-    riga("novantanove", "99", "novantanove");
-    riga("cento", "100", "cento");
     riga("centouno keeps the o of cento", "101", "centouno");
-    riga("centootto", "108", "centootto");
     riga("centodiciotto", "118", "centodiciotto");
-    riga("centoventuno", "121", "centoventuno");
     riga("centoottanta", "180", "centoottanta");
-    riga("duecento", "200", "duecento");
     riga("novecentonovantanove", "999", "novecentonovantanove");
     riga("mille", "1000", "mille");
     riga("milleuno", "1001", "milleuno");
-    riga("milleventuno", "1021", "milleventuno");
-    riga("millecento", "1100", "millecento");
-    riga("duemila", "2000", "duemila");
     riga("ventunomila keeps the uno before mila", "21000", "ventunomila");
-    riga("centomila", "100000", "centomila");
     riga("unmilione", "1000000", "unmilione");
     riga("unmilionemille takes back the uno of the thousands", "1001000", "unmilionemille");
-    riga("duemilioni", "2000000", "duemilioni");
     riga("unmiliardo", "1000000000", "unmiliardo");
     riga("unmiliardounmilione", "1001000000", "unmiliardounmilione");
-    riga("unmiliardouno", "1000000001", "unmiliardouno");
     riga("duemiliardiuno", "2000000001", "duemiliardiuno");
     const char* massimo = "novecentonovantanovemiliardinovecentonovantanovemilioni"
                           "novecentonovantanovemilanovecentonovantanove";
@@ -89,9 +56,9 @@ void TstNumlett::parole()
     QFETCH(QString, testo);
     QFETCH(QString, resto);
     words::Vocabolario vocabolario;
-    Currency n = valore(numer.toUtf8().constData());
+    Currency n = Currency::fromText(numer.toStdString());
     QCOMPARE(QString::fromStdString(vocabolario.numlett(n)), testo);
-    QCOMPARE(n.raw(), valore(resto.toUtf8().constData()).raw());
+    QCOMPARE(n.raw(), Currency::fromText(resto.toStdString()).raw());
 }
 
 void TstNumlett::errori_data()
@@ -120,7 +87,7 @@ void TstNumlett::chiamataRipetuta()
 {
     words::Vocabolario vocabolario;
     for (int volta = 0; volta < 3; ++volta) {
-        Currency n = valore("1021");
+        Currency n = Currency::fromText("1021");
         QCOMPARE(vocabolario.numlett(n), std::string("milleventuno"));
     }
 }
