@@ -5,7 +5,6 @@
 #include "board/tavola.h"
 
 #include "platform/fonts.h"
-#include "platform/guard.h"
 #include "platform/pictures.h"
 
 #include <QLayout>

@@ -36,6 +36,7 @@ void Tavola::Text3_KeyPress(std::int16_t& KeyAscii)
     lblScore2->setCaption(testo(platform::add16(numErrate, numEsatte), "####0"));
 }
 
+// Bound to the answer box losing the focus, which asks nothing of the drill.
 void Tavola::Text3_LostFocus()
 {
 }
