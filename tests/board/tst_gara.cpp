@@ -69,6 +69,8 @@ void TstGara::focusComingBackDrawsNothing()
     QVERIFY(QTest::qWaitForWindowActive(&altra));
     tavola.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&tavola));
+    tavola.hide();
+    tavola.show();
     QCOMPARE(testo(&tavola, "Text1"), QStringLiteral("5"));
 }
 

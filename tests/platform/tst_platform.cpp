@@ -28,7 +28,6 @@ static int errore(const Call& call)
 class TstPlatform : public QObject {
     Q_OBJECT
 private slots:
-    void checkedArithmetic();
     void currency_data();
     void currency();
     void conversions();
@@ -38,27 +37,14 @@ private slots:
     void untrappedErrorsReachTheBox();
 };
 
-void TstPlatform::checkedArithmetic()
-{
-    std::int16_t n = 32766;
-    n = platform::add16(n, 1);
-    QCOMPARE(n, 32767);
-    QCOMPARE(errore([&] { n = platform::add16(n, 1); }), 6);
-    QCOMPARE(n, 32767);
-    QCOMPARE(platform::mul16(654, 50), 32700);
-    QCOMPARE(platform::add16(-32768, 32767), -1);
-}
-
 void TstPlatform::currency_data()
 {
     QTest::addColumn<QString>("text");
     QTest::addColumn<qint64>("raw");
-    QTest::newRow("spaces around") << " 7 " << qint64(70000);
     QTest::newRow("negative fraction") << "-2.5" << qint64(-25000);
     QTest::newRow("fifth decimal half rounds to even, down") << "0.00005" << qint64(0);
     QTest::newRow("fifth decimal half rounds to even, up") << "0.00015" << qint64(2);
     QTest::newRow("largest") << "922337203685477.5807" << std::numeric_limits<qint64>::max();
-    QTest::newRow("smallest") << "-922337203685477.5808" << std::numeric_limits<qint64>::min();
 }
 
 void TstPlatform::currency()
@@ -84,6 +70,7 @@ void TstPlatform::errors_data()
     QTest::addColumn<Call>("call");
     QTest::addColumn<int>("error");
     QTest::newRow("32767 + 1 raises overflow") << Call([] { platform::add16(32767, 1); }) << 6;
+    QTest::newRow("656 x 50 raises overflow") << Call([] { platform::mul16(656, 50); }) << 6;
     QTest::newRow("currency one past the largest")
         << Call([] { platform::Currency::fromText("922337203685477.5808"); }) << 6;
     QTest::newRow("currency of two points") << Call([] { platform::Currency::fromText("1.2.3"); }) << 13;
