@@ -1,10 +1,10 @@
+#include "errore.h"
 #include "platform/checked.h"
 #include "platform/colour.h"
 #include "platform/control_array.h"
 #include "platform/currency.h"
 #include "platform/guard.h"
 #include "platform/numbers.h"
-#include "platform/runtime_error.h"
 #include "platform/services.h"
 
 #include <QSet>
@@ -13,17 +13,6 @@
 #include <stdexcept>
 
 using Call = std::function<void()>;
-
-// The number of the error a call raises, or 0.
-static int errore(const Call& call)
-{
-    try {
-        call();
-    } catch (const platform::RuntimeError& e) {
-        return e.number();
-    }
-    return 0;
-}
 
 class TstPlatform : public QObject {
     Q_OBJECT
