@@ -4,8 +4,8 @@
 #include "board/forma.h"
 #include "board/pulsante.h"
 #include "platform/colour.h"
-#include "platform/control_array.h"
-#include "platform/currency.h"
+#include "platform/core/control_array.h"
+#include "platform/core/currency.h"
 #include "words/numlett.h"
 
 #include <QLineEdit>

@@ -1,9 +1,11 @@
 // A new exercise: a number from 1 to 31 drawn and shown as beads.
 #include "board/tavola.h"
 
-#include "platform/checked.h"
-#include "platform/numbers.h"
+#include "platform/core/checked.h"
+#include "platform/core/numbers.h"
 #include "platform/services.h"
+
+#include <cmath>
 
 namespace board {
 
@@ -36,7 +38,7 @@ void Tavola::mostraPerle()
 
 void Tavola::estrai()
 {
-    const std::int16_t valore = platform::round16(platform::floor(platform::rnd() * 31) + 1);
+    const std::int16_t valore = platform::round16(std::floor(platform::rnd() * 31) + 1);
     Text1->setText(QString::fromStdString(platform::format(valore, "#0")));
 }
 

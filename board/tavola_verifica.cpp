@@ -1,8 +1,8 @@
 // Judging the pupil's answer and keeping the score.
 #include "board/tavola.h"
 
-#include "platform/checked.h"
-#include "platform/numbers.h"
+#include "platform/core/checked.h"
+#include "platform/core/numbers.h"
 
 namespace board {
 namespace {

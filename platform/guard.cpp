@@ -1,6 +1,6 @@
 #include "platform/guard.h"
 
-#include "platform/runtime_error.h"
+#include "platform/core/runtime_error.h"
 #include "platform/services.h"
 
 #include <QString>

@@ -1,8 +1,9 @@
 #include "words/numlett.h"
 
-#include "platform/numbers.h"
-#include "platform/runtime_error.h"
+#include "platform/core/numbers.h"
+#include "platform/core/runtime_error.h"
 
+#include <cmath>
 #include <cstdint>
 
 namespace words {
@@ -30,8 +31,8 @@ std::string Vocabolario::numlett(platform::Currency& numer)
     riempi();
     std::string testo;
     for (std::int16_t k = 3; k >= 0; --k) {
-        const double scala = platform::power(1000, k);
-        const double g = platform::floor(numer.toDouble() / scala);
+        const double scala = std::pow(1000, k);
+        const double g = std::floor(numer.toDouble() / scala);
         if (!(g > 0))
             continue;
         if (g > gruppoMassimo)
@@ -61,7 +62,7 @@ void Vocabolario::aggiungiGruppo(std::string& testo, double gruppo) const
 {
     double r = gruppo;
     if (r > 99) {
-        const double h = platform::floor(r / 100);
+        const double h = std::floor(r / 100);
         r = r - 100 * h;
         if (h != 1)
             testo += parola(h + 1);
@@ -71,7 +72,7 @@ void Vocabolario::aggiungiGruppo(std::string& testo, double gruppo) const
         testo += parola(r + 1);
         return;
     }
-    const double t = platform::floor(r / 10);
+    const double t = std::floor(r / 10);
     testo += parola(t + 19);
     r = r - 10 * t;
     // "vent" + "uno", "trent" + "otto": the tens word drops its vowel.

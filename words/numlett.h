@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/currency.h"
+#include "platform/core/currency.h"
 
 #include <array>
 #include <string>

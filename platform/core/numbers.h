@@ -9,24 +9,25 @@ namespace platform {
 // Conversions between text and numbers. Text may carry spaces around it;
 // anything that is not a number raises error 13, a number that does not fit
 // its type error 6.
-std::int32_t textToLong(std::string_view text);
-double textToDouble(std::string_view text);
+[[nodiscard]] std::int32_t textToLong(std::string_view text);
+[[nodiscard]] double textToDouble(std::string_view text);
 // Shortest text that reads back as the same double, without a leading space:
 // "0", "1", "12.5".
-std::string doubleToText(double value);
+[[nodiscard]] std::string doubleToText(double value);
 
 // Rounding to an integer type, half to even; error 6 when it does not fit.
-std::int16_t round16(double value);
-std::int32_t round32(double value);
+[[nodiscard]] std::int16_t round16(double value);
+[[nodiscard]] std::int32_t round32(double value);
 
-double floor(double value);
-double power(double base, double exponent);
 // Whole-number remainder with the sign of the dividend; error 11 for a zero
 // divisor.
-std::int32_t mod32(std::int32_t dividend, std::int32_t divisor);
+[[nodiscard]] std::int32_t mod32(std::int32_t dividend, std::int32_t divisor);
 
 // The digit masks "#0", "###0" and "####0": plain decimal digits, at least
 // one, no grouping and no leading zeros. Any other mask raises error 13.
-std::string format(std::int64_t value, std::string_view mask);
+[[nodiscard]] std::string format(std::int64_t value, std::string_view mask);
+
+// The text without the spaces around it, as every conversion reads it.
+[[nodiscard]] std::string_view trimmed(std::string_view text);
 
 }

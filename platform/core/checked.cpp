@@ -1,6 +1,6 @@
-#include "platform/checked.h"
+#include "platform/core/checked.h"
 
-#include "platform/runtime_error.h"
+#include "platform/core/runtime_error.h"
 
 #include <limits>
 

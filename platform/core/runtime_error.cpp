@@ -1,4 +1,4 @@
-#include "platform/runtime_error.h"
+#include "platform/core/runtime_error.h"
 
 namespace platform {
 namespace {

@@ -13,16 +13,16 @@ public:
 
     constexpr Currency() = default;
     static constexpr Currency fromRaw(std::int64_t raw) { return Currency(raw); }
-    // Decimal text such as "13", "-2.5" or " 7 "; extra decimals round half to
-    // even. Error 13 for anything else, error 6 outside the range.
-    static Currency fromText(std::string_view text);
+    // Decimal text such as "13", "-2.5" or " 7 ", with at most four decimals.
+    // Error 13 for anything else, error 6 outside the range.
+    [[nodiscard]] static Currency fromText(std::string_view text);
     // Rounded half to even to four decimals; error 6 outside the range.
-    static Currency fromDouble(double value);
+    [[nodiscard]] static Currency fromDouble(double value);
 
     constexpr std::int64_t raw() const { return raw_; }
     // The nearest double to the decimal value (not to the raw integer, which
     // loses digits above 2^53).
-    double toDouble() const;
+    [[nodiscard]] double toDouble() const;
 
     friend Currency operator-(Currency a, Currency b);
     friend constexpr bool operator==(Currency, Currency) = default;
@@ -31,5 +31,8 @@ private:
     constexpr explicit Currency(std::int64_t raw) : raw_(raw) {}
     std::int64_t raw_ = 0;
 };
+
+// The exact difference; error 6 outside the range.
+[[nodiscard]] Currency operator-(Currency a, Currency b);
 
 }

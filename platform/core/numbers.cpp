@@ -1,6 +1,6 @@
-#include "platform/numbers.h"
+#include "platform/core/numbers.h"
 
-#include "platform/runtime_error.h"
+#include "platform/core/runtime_error.h"
 
 #include <charconv>
 #include <cmath>
@@ -9,14 +9,6 @@
 
 namespace platform {
 namespace {
-
-std::string_view trimmed(std::string_view text)
-{
-    const auto first = text.find_first_not_of(' ');
-    if (first == std::string_view::npos)
-        return {};
-    return text.substr(first, text.find_last_not_of(' ') - first + 1);
-}
 
 template <typename Int>
 Int roundTo(double value)
@@ -29,6 +21,14 @@ Int roundTo(double value)
     return static_cast<Int>(rounded);
 }
 
+}
+
+std::string_view trimmed(std::string_view text)
+{
+    const auto first = text.find_first_not_of(' ');
+    if (first == std::string_view::npos)
+        return {};
+    return text.substr(first, text.find_last_not_of(' ') - first + 1);
 }
 
 double textToDouble(std::string_view text)
@@ -62,9 +62,6 @@ std::string doubleToText(double value)
 
 std::int16_t round16(double value) { return roundTo<std::int16_t>(value); }
 std::int32_t round32(double value) { return roundTo<std::int32_t>(value); }
-
-double floor(double value) { return std::floor(value); }
-double power(double base, double exponent) { return std::pow(base, exponent); }
 
 std::int32_t mod32(std::int32_t dividend, std::int32_t divisor)
 {
