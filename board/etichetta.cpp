@@ -13,10 +13,14 @@ constexpr int spazioBordo = 2;
 
 }
 
-Etichetta::Etichetta(QWidget* parent, const QString& nome, const QRect& box, const QString& caption)
-    : QWidget(parent), box_(box), caption_(caption)
+Etichetta::Etichetta(QWidget* parent, const QString& nome, const QRect& box, const QString& caption,
+                     const Aspetto& aspetto)
+    : QWidget(parent), box_(box), caption_(caption), colore_(aspetto.colore), centrata_(aspetto.centrata),
+      bordo_(aspetto.bordo)
 {
     setObjectName(nome);
+    if (aspetto.carattere)
+        setFont(*aspetto.carattere);
     adatta();
 }
 
@@ -34,33 +38,6 @@ void Etichetta::setForeColor(const Tinta& colore)
     if (colore == colore_)
         return;
     colore_ = colore;
-    update();
-}
-
-void Etichetta::setCentrata(bool centrata)
-{
-    if (centrata == centrata_)
-        return;
-    centrata_ = centrata;
-    adatta();
-    update();
-}
-
-void Etichetta::setBordo(bool bordo)
-{
-    if (bordo == bordo_)
-        return;
-    bordo_ = bordo;
-    adatta();
-    update();
-}
-
-void Etichetta::setCarattere(const QFont& carattere)
-{
-    if (carattere == font())
-        return;
-    setFont(carattere);
-    adatta();
     update();
 }
 

@@ -4,6 +4,8 @@
 
 #include <QWidget>
 
+#include <optional>
+
 namespace board {
 
 // A label: text on a transparent background, in its own font, colour and
@@ -14,15 +16,20 @@ namespace board {
 class Etichetta : public QWidget {
     Q_OBJECT
 public:
-    Etichetta(QWidget* parent, const QString& nome, const QRect& box, const QString& caption);
+    struct Aspetto {
+        std::optional<QFont> carattere = std::nullopt; // none: the window's font
+        Tinta colore = platform::SystemColour::ButtonText;
+        bool centrata = true;           // or aligned left
+        bool bordo = false;             // a single-line frame
+    };
+
+    Etichetta(QWidget* parent, const QString& nome, const QRect& box, const QString& caption,
+              const Aspetto& aspetto);
 
     QString caption() const { return caption_; }
     void setCaption(const QString& caption);
     QColor foreColor() const { return risolvi(colore_); }
     void setForeColor(const Tinta& colore);
-    void setCentrata(bool centrata);
-    void setBordo(bool bordo);
-    void setCarattere(const QFont& carattere);
     QRect box() const { return box_; }
 
 protected:
@@ -33,9 +40,9 @@ private:
 
     QRect box_;
     QString caption_;
-    Tinta colore_ = platform::SystemColour::ButtonText;
-    bool centrata_ = true;
-    bool bordo_ = false;
+    Tinta colore_;
+    bool centrata_;
+    bool bordo_;
 };
 
 }

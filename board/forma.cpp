@@ -21,46 +21,6 @@ Forma::Forma(QWidget* parent, const QString& nome, const QRect& box, const Aspet
     : QWidget(parent), box_(box), aspetto_(aspetto)
 {
     setObjectName(nome);
-    posiziona();
-}
-
-void Forma::setTipo(Tipo tipo)
-{
-    if (tipo == aspetto_.tipo)
-        return;
-    aspetto_.tipo = tipo;
-    update();
-}
-
-void Forma::setBordo(const Tinta& colore, int spessore)
-{
-    if (colore == aspetto_.bordo && spessore == aspetto_.spessore)
-        return;
-    aspetto_.bordo = colore;
-    aspetto_.spessore = spessore;
-    posiziona();
-    update();
-}
-
-void Forma::setSfondo(const std::optional<Tinta>& sfondo)
-{
-    if (sfondo == aspetto_.sfondo)
-        return;
-    aspetto_.sfondo = sfondo;
-    update();
-}
-
-void Forma::setRiempimento(Riempimento riempimento, const QColor& colore)
-{
-    if (riempimento == aspetto_.riempimento && colore == aspetto_.colore)
-        return;
-    aspetto_.riempimento = riempimento;
-    aspetto_.colore = colore;
-    update();
-}
-
-void Forma::posiziona()
-{
     const int m = margine(aspetto_.spessore);
     setGeometry(box_.adjusted(-m, -m, m, m));
 }

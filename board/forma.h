@@ -22,28 +22,21 @@ public:
         Tipo tipo = Tipo::Rettangolo;
         Tinta bordo = QColor(Qt::black);
         int spessore = 1;
-        std::optional<Tinta> sfondo; // none: transparent
+        std::optional<Tinta> sfondo = std::nullopt; // none: transparent
         Riempimento riempimento = Riempimento::Nessuno;
-        QColor colore;               // of the fill
+        QColor colore = {};                         // of the fill
     };
 
     // The box is in the parent's coordinates; the widget extends past it by
     // half the border width, since the border is centred on the edge.
     Forma(QWidget* parent, const QString& nome, const QRect& box, const Aspetto& aspetto);
 
-    const Aspetto& aspetto() const { return aspetto_; }
     QRect box() const { return box_; }
-
-    void setTipo(Tipo tipo);
-    void setBordo(const Tinta& colore, int spessore);
-    void setSfondo(const std::optional<Tinta>& sfondo);
-    void setRiempimento(Riempimento riempimento, const QColor& colore);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    void posiziona();
     QRectF figura() const;
     void tratteggia(QPainter& painter, const QRectF& area) const;
 

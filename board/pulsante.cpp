@@ -60,11 +60,11 @@ void Pulsante::paintEvent(QPaintEvent*)
     const QRect riquadro((width() - latoImmagine) / 2 + spinta, margine + spinta, latoImmagine, latoImmagine);
     painter.drawPixmap(riquadro, platform::picture(immagineAttuale(), riquadro.size(), devicePixelRatioF()));
 
-    const QRect testo(spinta, riquadro.bottom() + 1 + spinta, width(), height() - riquadro.bottom() - 1 - margine);
+    const QRect righe(spinta, riquadro.bottom() + 1 + spinta, width(), height() - riquadro.bottom() - 1 - margine);
     painter.setFont(font());
     const QColor colore = platform::systemColour(platform::SystemColour::ButtonText);
     painter.setPen(isEnabled() ? colore : faccia_.darker(160));
-    painter.drawText(testo, Qt::AlignHCenter | Qt::AlignVCenter | Qt::TextShowMnemonic, text());
+    painter.drawText(righe, Qt::AlignHCenter | Qt::AlignVCenter | Qt::TextShowMnemonic, text());
 
     // A dotted frame of our own: the style's focus frame may draw nothing
     // on a face of custom colour, and keyboard users must see the focus.

@@ -22,8 +22,6 @@ public:
     Pulsante(QWidget* parent, const QString& nome, const QRect& box, const QString& caption,
              const QColor& faccia, const Immagini& immagini);
 
-    QColor faccia() const { return faccia_; }
-
 protected:
     void paintEvent(QPaintEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;

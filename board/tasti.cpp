@@ -6,9 +6,8 @@
 
 namespace board {
 
-FiltroTasti::FiltroTasti(QObject* box, std::function<void(std::int16_t&)> onKeyPress,
-                         std::function<void()> onLostFocus)
-    : QObject(box), onKeyPress_(std::move(onKeyPress)), onLostFocus_(std::move(onLostFocus))
+FiltroTasti::FiltroTasti(QObject* box, std::function<void(std::int16_t)> onKeyPress)
+    : QObject(box), onKeyPress_(std::move(onKeyPress))
 {
     box->installEventFilter(this);
 }
@@ -32,12 +31,8 @@ bool FiltroTasti::eventFilter(QObject*, QEvent* event)
 {
     if (event->type() == QEvent::KeyPress) {
         const int code = codice(*static_cast<QKeyEvent*>(event));
-        if (code >= 0) {
-            auto keyAscii = static_cast<std::int16_t>(code);
-            platform::guarded([&] { onKeyPress_(keyAscii); });
-        }
-    } else if (event->type() == QEvent::FocusOut) {
-        platform::guarded(onLostFocus_);
+        if (code >= 0)
+            platform::guarded([&] { onKeyPress_(static_cast<std::int16_t>(code)); });
     }
     return false;
 }

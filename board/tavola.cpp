@@ -17,13 +17,6 @@ Tavola::Tavola(QWidget* parent)
     platform::guarded([this] { Form_Load(); });
 }
 
-Tavola::~Tavola()
-{
-    // Text3 loses the focus while the window is being torn down; by then
-    // there is no window left for its handler to run on.
-    delete filtroText3;
-}
-
 void Tavola::collega()
 {
     const auto guardato = [this](void (Tavola::*handler)()) {
@@ -32,8 +25,7 @@ void Tavola::collega()
     connect(cmdNext, &QPushButton::clicked, this, guardato(&Tavola::cmdNext_Click));
     connect(cmdExit, &QPushButton::clicked, this, guardato(&Tavola::cmdExit_Click));
     connect(Next, &QAction::triggered, this, guardato(&Tavola::Next_Click));
-    filtroText3 = new FiltroTasti(
-        Text3, [this](std::int16_t& KeyAscii) { Text3_KeyPress(KeyAscii); }, [this] { Text3_LostFocus(); });
+    new FiltroTasti(Text3, [this](std::int16_t KeyAscii) { Text3_KeyPress(KeyAscii); });
 }
 
 std::string Tavola::numlett(platform::Currency& numer)

@@ -19,8 +19,6 @@ class QMenu;
 
 namespace board {
 
-class FiltroTasti;
-
 // The program's one window: a base-2 abacus of five rods (16, 8, 4, 2, 1),
 // the answer box, the verdict line and three scores. Constructing it loads it
 // from its fixed description; showing it the first time activates it, which
@@ -29,7 +27,6 @@ class Tavola : public QMainWindow {
     Q_OBJECT
 public:
     explicit Tavola(QWidget* parent = nullptr);
-    ~Tavola() override;
 
     // Spells numer in Italian words; see words::Vocabolario.
     std::string numlett(platform::Currency& numer);
@@ -48,8 +45,8 @@ public:
     void cmdNext_Click();
     void cmdExit_Click();
     void Next_Click();
-    void Text3_KeyPress(std::int16_t& KeyAscii);
-    void Text3_LostFocus();
+    // The key's character code; the key then reaches the box unchanged.
+    void Text3_KeyPress(std::int16_t KeyAscii);
 
 signals:
     // "NUOVO" was confirmed: the owner unloads this window and shows a new one.
@@ -65,7 +62,6 @@ private:
     };
 
     void verifica();
-    void abilitaNext();
     void mostraPerle();
     void estrai();
     Cifre cifre() const;
@@ -74,13 +70,15 @@ private:
     void setBackColor(platform::Colour colore);
 
     void costruisci();
-    void costruisciFinestre();
-    void costruisciEtichetteAlte();
+    void costruisciCaselle();
+    void costruisciPulsanti();
     void costruisciAbaco();
     void costruisciPunteggi();
     void costruisciMenu();
+    void impila();
     void collega();
-    Etichetta* etichetta(const char* nome, const QRect& box, const QString& caption);
+    Etichetta* etichetta(const char* nome, const QRect& box, const QString& caption,
+                         const Etichetta::Aspetto& aspetto = {});
     Forma* forma(const char* nome, const QRect& box, const Forma::Aspetto& aspetto);
     QLineEdit* casella(const char* nome, const QRect& box, const QString& testo);
 
@@ -110,7 +108,6 @@ private:
     platform::ControlArray<Forma> Shape2, Shape3, Shape4, Shape5, Shape6, Shape8;
     platform::ControlArray<QMenu> Ciao;
     QAction* Next = nullptr;
-    FiltroTasti* filtroText3 = nullptr;
 
     words::Vocabolario vocabolario;
     platform::Colour backColor_ = 0;

@@ -1,7 +1,6 @@
-// The window's fixed description: every control with its place, look and
-// flags. Controls are built front to back and each is lowered beneath the
-// ones before it, so the order of this file is the order in which they cover
-// one another.
+// The window's fixed description: every control with its place in pixels,
+// its look and its flags, built group by group; the order in which the
+// controls cover one another is applied once, at the end, by impila().
 #include "board/tavola.h"
 
 #include "platform/fonts.h"
@@ -15,34 +14,42 @@ namespace board {
 namespace {
 
 using platform::FontStyle;
-using platform::SystemColour;
+using S = platform::SystemColour;
 using Tipo = Forma::Tipo;
 using Riempimento = Forma::Riempimento;
 
-const QString risorsa = QStringLiteral(":/pictures/%1.svg");
+// The fixed colours of the window, as #RRGGBB.
+const QColor nero(0x000000u);
+const QColor blu(0x0000FFu);
+const QColor blunotte(0x000080u);
+const QColor ciano(0x00FFFFu);
+const QColor verde(0x00FF00u);
+const QColor verdeScuro(0x00C000u);
+const QColor verdino(0xC0FFC0u);
+const QColor grigio(0x808080u);
+const QColor lilla(0x8080FFu);
+const QColor magenta(0xFF00FFu);
+const QColor rosa(0xFF80FFu);
+const QColor rosso(0xFF0000u);
+const QColor giallo(0xFFFF00u);
+const QColor verdeAcqua(0x00C0C0u);
+
+QString immagine(const char* nome)
+{
+    return QStringLiteral(":/pictures/%1.svg").arg(QLatin1String(nome));
+}
 
 QCursor puntatoreIcona()
 {
-    return platform::pointer(risorsa.arg("iconpointer"), QSize(32, 32), QPoint(16, 16));
+    return platform::pointer(immagine("iconpointer"), QSize(32, 32), QPoint(16, 16));
 }
 
-void colora(QLineEdit* casella, const QColor& testo, const QColor& sfondo)
+void colora(QLineEdit* casella, const QColor& inchiostro, const QColor& sfondo)
 {
     QPalette colori = casella->palette();
-    colori.setColor(QPalette::Text, testo);
+    colori.setColor(QPalette::Text, inchiostro);
     colori.setColor(QPalette::Base, sfondo);
     casella->setPalette(colori);
-}
-
-Forma::Aspetto asta(Tinta bordo, std::optional<Tinta> sfondo, Riempimento riempimento = Riempimento::Nessuno,
-                    QColor colore = {})
-{
-    return {Tipo::Rettangolo, bordo, 3, sfondo, riempimento, colore};
-}
-
-Forma::Aspetto perla(std::optional<Tinta> sfondo, Riempimento riempimento = Riempimento::Nessuno, QColor colore = {})
-{
-    return {Tipo::Cerchio, SystemColour::WindowText, 2, sfondo, riempimento, colore};
 }
 
 }
@@ -50,69 +57,70 @@ Forma::Aspetto perla(std::optional<Tinta> sfondo, Riempimento riempimento = Riem
 void Tavola::costruisci()
 {
     setWindowTitle(QStringLiteral("Contaperle"));
-    setWindowIcon(platform::icon(risorsa.arg("masks")));
+    setWindowIcon(platform::icon(immagine("masks")));
     superficie = new QWidget(this);
     superficie->setObjectName(QStringLiteral("Tavola_superficie"));
     superficie->setFixedSize(754, 556);
     superficie->setAutoFillBackground(true);
     superficie->setFont(platform::font(QStringLiteral("MS Sans Serif"), 13.5));
-    superficie->setCursor(platform::pointer(risorsa.arg("head"), QSize(48, 48), QPoint(1, 1)));
+    superficie->setCursor(platform::pointer(immagine("head"), QSize(48, 48), QPoint(1, 1)));
     QPalette tavolozza = superficie->palette();
-    tavolozza.setColor(QPalette::WindowText, platform::systemColour(SystemColour::InactiveCaptionText));
+    tavolozza.setColor(QPalette::WindowText, platform::systemColour(S::InactiveCaptionText));
     superficie->setPalette(tavolozza);
     setCentralWidget(superficie);
     // The client area keeps its size whatever the frame offers.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 
-    costruisciFinestre();
-    costruisciEtichetteAlte();
+    costruisciCaselle();
+    costruisciPulsanti();
     costruisciAbaco();
     costruisciPunteggi();
     costruisciMenu();
-    const QColor barra = platform::systemColour(SystemColour::ScrollBar);
+    impila();
+    const QColor barra = platform::systemColour(S::ScrollBar);
     setBackColor(platform::rgb(barra.red(), barra.green(), barra.blue()));
 }
 
-void Tavola::costruisciFinestre()
+void Tavola::costruisciCaselle()
 {
-    const QFont grande = platform::font(QStringLiteral("Arial"), 48);
     Text3 = casella("Text3", QRect(192, 488, 337, 61), QStringLiteral("Text3"));
-    Text3->setFont(grande);
+    Text3->setFont(platform::font(QStringLiteral("Arial"), 48));
     Text3->setToolTip(QStringLiteral("Scrivi il numero e poi premi  il tasto Return (Invio)"));
-    colora(Text3, QColor(0x00, 0xC0, 0xC0), QColor(0xC0, 0xFF, 0xC0));
+    colora(Text3, verdeAcqua, verdino);
 
+    // Text2 holds the words of the value, Text1 the value: neither is shown.
     Text2 = casella("Text2", QRect(192, 472, 313, 75), QStringLiteral("Testo"));
     Text2->setFont(platform::font(QStringLiteral("Arial"), 48, FontStyle::Bold));
-    colora(Text2, QColor(0x00, 0xFF, 0x00), platform::systemColour(SystemColour::WindowBackground));
+    colora(Text2, verde, platform::systemColour(S::WindowBackground));
     Text2->hide();
     Text1 = casella("Text1", QRect(24, 16, 129, 27), QStringLiteral("0"));
     Text1->setFont(platform::font(QStringLiteral("MS Sans Serif"), 12, FontStyle::Bold));
-    colora(Text1, platform::systemColour(SystemColour::WindowText), QColor(0xFF, 0x80, 0xFF));
+    colora(Text1, platform::systemColour(S::WindowText), rosa);
     Text1->hide();
+}
 
-    const QFont pulsanti = platform::font(QStringLiteral("MS Sans Serif"), 8.25, FontStyle::Bold);
+void Tavola::costruisciPulsanti()
+{
+    const QFont carattere = platform::font(QStringLiteral("MS Sans Serif"), 8.25, FontStyle::Bold);
     cmdNext = new Pulsante(superficie, QStringLiteral("cmdNext"), QRect(32, 488, 121, 57),
-                           QStringLiteral("&Nuovo calcolo"), QColor(0xFF, 0x80, 0xFF),
-                           {risorsa.arg("smile"), risorsa.arg("neutral"), risorsa.arg("laugh")});
-    cmdNext->setFont(pulsanti);
+                           QStringLiteral("&Nuovo calcolo"), rosa,
+                           {immagine("smile"), immagine("neutral"), immagine("laugh")});
+    cmdNext->setFont(carattere);
     cmdNext->setEnabled(false);
     cmdNext->setToolTip(QStringLiteral("Usa il tasto Return(invio) per l'esercizio successivo"));
     cmdNext->setCursor(puntatoreIcona());
-    cmdNext->lower();
-    const QString divieto = risorsa.arg("noentry");
+    const QString divieto = immagine("noentry");
     cmdExit = new Pulsante(superficie, QStringLiteral("cmdExit"), QRect(568, 488, 121, 57), QStringLiteral("E&xit"),
-                           QColor(0x00, 0xC0, 0xC0), {divieto, divieto, divieto});
-    cmdExit->setFont(pulsanti);
+                           verdeAcqua, {divieto, divieto, divieto});
+    cmdExit->setFont(carattere);
     cmdExit->setToolTip(QStringLiteral("Ti prego resta ancora, forse riuscirai a farmi uscire "));
     cmdExit->setCursor(Qt::ArrowCursor);
-    cmdExit->lower();
 
     // An empty, hidden picture box; nothing is ever shown in it.
     Picture1 = new QWidget(superficie);
     Picture1->setObjectName(QStringLiteral("Picture1"));
     Picture1->setGeometry(240, -24, 65, 73);
     Picture1->hide();
-    Picture1->lower();
 
     setTabOrder(cmdExit, Text1);
     setTabOrder(Text1, Text2);
@@ -120,76 +128,78 @@ void Tavola::costruisciFinestre()
     setTabOrder(Text3, cmdNext);
 }
 
-void Tavola::costruisciEtichetteAlte()
-{
-    Label8 = etichetta("Label8", QRect(32, 16, 89, 25), QStringLiteral("Sedicine"));
-    Label7 = etichetta("Label7", QRect(176, 16, 81, 25), QStringLiteral("Ottine"));
-    Label5 = etichetta("Label5", QRect(320, 16, 81, 25), QStringLiteral("Quartine"));
-    Label4 = etichetta("Label4", QRect(480, 16, 49, 25), QStringLiteral("Duine"));
-    Label4->setCentrata(false);
-    Label2 = etichetta("Label2", QRect(624, 16, 57, 25), QStringLiteral("Unit\u00E0"));
-}
-
+// The frame, then the rods from 16 down to 1, each with its caption and bead.
 void Tavola::costruisciAbaco()
 {
-    using S = SystemColour;
     Shape9 = forma("Shape9", QRect(8, 56, 737, 65),
-                   {Tipo::Rettangolo, QColor(Qt::black), 2, S::WindowBackground, Riempimento::DiagonaleGiu, Qt::black});
-    Shape8.add(0, forma("Shape8_0", QRect(8, 144, 129, 193), perla(S::WindowBackground)));
-    Shape7 = forma("Shape7", QRect(56, 120, 25, 185),
-                   asta(S::WindowText, S::WindowBackground, Riempimento::Pieno, QColor(0x00, 0x00, 0x80)));
-    Shape3.add(1, forma("Shape3_1", QRect(600, 176, 153, 129),
-                        perla(QColor(0x80, 0x80, 0xFF), Riempimento::Pieno, QColor(0xFF, 0x00, 0xFF))));
-    Shape2.add(0, forma("Shape2_0", QRect(664, 120, 25, 185), asta(S::WindowText, QColor(0x00, 0xFF, 0x00))));
-    Shape6.add(1, forma("Shape6_1", QRect(152, 176, 129, 129),
-                        perla(std::nullopt, Riempimento::Pieno, QColor(0xFF, 0xFF, 0x00))));
-    Lblesatto = etichetta("Lblesatto", QRect(193, 104, 39, 13), QString());
-    Lblesatto->setCarattere(platform::font(QStringLiteral("MS Sans Serif"), 8.25));
-    Lblesatto->setForeColor(QColor(0x80, 0x80, 0x80));
-    Lblesatto->setCentrata(false);
-    Lblesatto->hide();
-    Shape4.add(1, forma("Shape4_1", QRect(464, 168, 129, 145), perla(QColor(0x00, 0xC0, 0xC0))));
-    Shape5.add(1, forma("Shape5_1", QRect(312, 88, 129, 305),
-                        perla(std::nullopt, Riempimento::Pieno, QColor(0x00, 0x00, 0xFF))));
-    lblMessage = etichetta("lblMessage", QRect(368, 344, 87, 37), QStringLiteral("io"));
-    lblMessage->setCarattere(platform::font(QStringLiteral("MS Sans Serif"), 24, FontStyle::BoldItalic));
-    lblMessage->setForeColor(QColor(0xFF, 0x00, 0x00));
-    lblMessage->setCursor(puntatoreIcona());
+                   {.bordo = nero, .spessore = 2, .sfondo = S::WindowBackground,
+                    .riempimento = Riempimento::DiagonaleGiu, .colore = nero});
     Shape1 = forma("Shape1", QRect(16, 304, 729, 81),
-                   asta(S::WindowText, QColor(0x00, 0xFF, 0xFF), Riempimento::Incrociato, QColor(0x00, 0xFF, 0xFF)));
+                   {.bordo = S::WindowText, .spessore = 3, .sfondo = ciano, .riempimento = Riempimento::Incrociato,
+                    .colore = ciano});
+
+    Label8 = etichetta("Label8", QRect(32, 16, 89, 25), QStringLiteral("Sedicine"));
+    Shape7 = forma("Shape7", QRect(56, 120, 25, 185),
+                   {.bordo = S::WindowText, .spessore = 3, .sfondo = S::WindowBackground,
+                    .riempimento = Riempimento::Pieno, .colore = blunotte});
+    Shape8.add(0, forma("Shape8_0", QRect(8, 144, 129, 193),
+                        {.tipo = Tipo::Cerchio, .bordo = S::WindowText, .spessore = 2, .sfondo = S::WindowBackground}));
+
+    Label7 = etichetta("Label7", QRect(176, 16, 81, 25), QStringLiteral("Ottine"));
+    Shape2.add(3, forma("Shape2_3", QRect(208, 120, 24, 185),
+                        {.bordo = nero, .spessore = 3, .sfondo = ciano, .riempimento = Riempimento::Pieno, .colore = rosa}));
+    Shape6.add(1, forma("Shape6_1", QRect(152, 176, 129, 129),
+                        {.tipo = Tipo::Cerchio, .bordo = S::WindowText, .spessore = 2,
+                         .riempimento = Riempimento::Pieno, .colore = giallo}));
+
+    Label5 = etichetta("Label5", QRect(320, 16, 81, 25), QStringLiteral("Quartine"));
+    Shape2.add(2, forma("Shape2_2", QRect(360, 120, 25, 185),
+                        {.bordo = nero, .spessore = 3, .riempimento = Riempimento::Pieno, .colore = rosso}));
+    Shape5.add(1, forma("Shape5_1", QRect(312, 88, 129, 305),
+                        {.tipo = Tipo::Cerchio, .bordo = S::WindowText, .spessore = 2,
+                         .riempimento = Riempimento::Pieno, .colore = blu}));
+
+    Label4 = etichetta("Label4", QRect(480, 16, 49, 25), QStringLiteral("Duine"), {.centrata = false});
+    Shape2.add(1, forma("Shape2_1", QRect(512, 120, 25, 185),
+                        {.bordo = S::WindowText, .spessore = 3, .sfondo = S::WindowBackground}));
+    Shape4.add(1, forma("Shape4_1", QRect(464, 168, 129, 145),
+                        {.tipo = Tipo::Cerchio, .bordo = S::WindowText, .spessore = 2, .sfondo = verdeAcqua}));
+
+    Label2 = etichetta("Label2", QRect(624, 16, 57, 25), QStringLiteral("Unit\u00E0"));
+    Shape2.add(0, forma("Shape2_0", QRect(664, 120, 25, 185), {.bordo = S::WindowText, .spessore = 3, .sfondo = verde}));
+    Shape3.add(1, forma("Shape3_1", QRect(600, 176, 153, 129),
+                        {.tipo = Tipo::Cerchio, .bordo = S::WindowText, .spessore = 2, .sfondo = lilla,
+                         .riempimento = Riempimento::Pieno, .colore = magenta}));
 }
 
+// The verdict line and, below it, each score's caption above its count.
 void Tavola::costruisciPunteggi()
 {
+    lblMessage = etichetta("lblMessage", QRect(368, 344, 87, 37), QStringLiteral("io"),
+                           {.carattere = platform::font(QStringLiteral("MS Sans Serif"), 24, FontStyle::BoldItalic),
+                            .colore = rosso});
+    lblMessage->setCursor(puntatoreIcona());
+    // Hidden, and nothing reads or writes it.
+    Lblesatto = etichetta("Lblesatto", QRect(193, 104, 39, 13), QString(),
+                          {.carattere = platform::font(QStringLiteral("MS Sans Serif"), 8.25), .colore = grigio,
+                           .centrata = false});
+    Lblesatto->hide();
+
     const QFont didascalia = platform::font(QStringLiteral("MS Sans Serif"), 18);
     const QFont conteggio = platform::font(QStringLiteral("Times New Roman"), 36, FontStyle::Bold);
-    const auto riquadro = [](Etichetta* e, const QFont& f, const Tinta& colore, bool centrata) {
-        e->setCarattere(f);
-        e->setForeColor(colore);
-        e->setCentrata(centrata);
-        e->setBordo(true);
-        return e;
-    };
-    Label1 = riquadro(etichetta("Label1", QRect(280, 392, 168, 33), QStringLiteral("Risposte errate")), didascalia,
-                      QColor(0xFF, 0x00, 0x00), false);
-    Label3 = riquadro(etichetta("Label3", QRect(544, 392, 156, 33), QStringLiteral("Risposte totali")), didascalia,
-                      QColor(0x00, 0x00, 0xFF), false);
-    lblScore2 = riquadro(etichetta("lblScore2", QRect(608, 424, 37, 59), QStringLiteral("0")), conteggio,
-                         QColor(0x00, 0x00, 0xFF), true);
-    lblScore1 = riquadro(etichetta("lblScore1", QRect(352, 424, 36, 53), QStringLiteral("0")), conteggio,
-                         QColor(0xFF, 0x00, 0x00), true);
-    lblScore = riquadro(etichetta("lblScore", QRect(80, 424, 37, 53), QStringLiteral("0")), conteggio,
-                        SystemColour::ButtonText, true);
+    Label6 = etichetta("Label6", QRect(16, 392, 171, 33), QStringLiteral("Risposte esatte"),
+                       {.carattere = didascalia, .colore = verdeScuro, .bordo = true});
+    lblScore = etichetta("lblScore", QRect(80, 424, 37, 53), QStringLiteral("0"),
+                         {.carattere = conteggio, .colore = S::ButtonText, .bordo = true});
     lblScore->setToolTip(QStringLiteral("Questo \u00E8 il tuo punteggio. Forza con il  record"));
-    Label6 = riquadro(etichetta("Label6", QRect(16, 392, 171, 33), QStringLiteral("Risposte esatte")), didascalia,
-                      QColor(0x00, 0xC0, 0x00), true);
-
-    using S = SystemColour;
-    Shape2.add(1, forma("Shape2_1", QRect(512, 120, 25, 185), asta(S::WindowText, S::WindowBackground)));
-    Shape2.add(2, forma("Shape2_2", QRect(360, 120, 25, 185),
-                        asta(QColor(Qt::black), std::nullopt, Riempimento::Pieno, QColor(0xFF, 0x00, 0x00))));
-    Shape2.add(3, forma("Shape2_3", QRect(208, 120, 24, 185),
-                        asta(QColor(Qt::black), QColor(0x00, 0xFF, 0xFF), Riempimento::Pieno, QColor(0xFF, 0x80, 0xFF))));
+    Label1 = etichetta("Label1", QRect(280, 392, 168, 33), QStringLiteral("Risposte errate"),
+                       {.carattere = didascalia, .colore = rosso, .centrata = false, .bordo = true});
+    lblScore1 = etichetta("lblScore1", QRect(352, 424, 36, 53), QStringLiteral("0"),
+                          {.carattere = conteggio, .colore = rosso, .bordo = true});
+    Label3 = etichetta("Label3", QRect(544, 392, 156, 33), QStringLiteral("Risposte totali"),
+                       {.carattere = didascalia, .colore = blu, .centrata = false, .bordo = true});
+    lblScore2 = etichetta("lblScore2", QRect(608, 424, 37, 59), QStringLiteral("0"),
+                          {.carattere = conteggio, .colore = blu, .bordo = true});
 }
 
 void Tavola::costruisciMenu()
@@ -208,18 +218,29 @@ void Tavola::costruisciMenu()
     Next->setShortcutContext(Qt::WindowShortcut);
 }
 
-Etichetta* Tavola::etichetta(const char* nome, const QRect& box, const QString& caption)
+// Front to back, in the order of the window's table of controls: where two
+// controls overlap, the one earlier in this list covers the other.
+void Tavola::impila()
 {
-    auto* e = new Etichetta(superficie, QString::fromLatin1(nome), box, caption);
-    e->lower();
-    return e;
+    const QList<QWidget*> davantiDietro = {
+        Text3,     Text2,     Text1,     cmdNext,   cmdExit,   Picture1,   Label8,     Label7,
+        Label5,    Label4,    Label2,    Shape9,    &Shape8(0), Shape7,    &Shape3(1), &Shape2(0),
+        &Shape6(1), Lblesatto, &Shape4(1), &Shape5(1), lblMessage, Shape1,   Label1,     Label3,
+        lblScore2, lblScore1, lblScore,  Label6,    &Shape2(1), &Shape2(2), &Shape2(3),
+    };
+    for (QWidget* controllo : davantiDietro)
+        controllo->lower();
+}
+
+Etichetta* Tavola::etichetta(const char* nome, const QRect& box, const QString& caption,
+                             const Etichetta::Aspetto& aspetto)
+{
+    return new Etichetta(superficie, QString::fromLatin1(nome), box, caption, aspetto);
 }
 
 Forma* Tavola::forma(const char* nome, const QRect& box, const Forma::Aspetto& aspetto)
 {
-    auto* f = new Forma(superficie, QString::fromLatin1(nome), box, aspetto);
-    f->lower();
-    return f;
+    return new Forma(superficie, QString::fromLatin1(nome), box, aspetto);
 }
 
 QLineEdit* Tavola::casella(const char* nome, const QRect& box, const QString& testo)
@@ -227,7 +248,6 @@ QLineEdit* Tavola::casella(const char* nome, const QRect& box, const QString& te
     auto* c = new QLineEdit(testo, superficie);
     c->setObjectName(QString::fromLatin1(nome));
     c->setGeometry(box);
-    c->lower();
     return c;
 }
 

@@ -9,14 +9,14 @@ namespace {
 
 const QString sbagliato = QStringLiteral("Sbagliato!! ");
 
-QString testo(std::int16_t conteggio, const char* maschera)
+QString punteggio(std::int16_t conteggio, const char* maschera)
 {
     return QString::fromStdString(platform::format(conteggio, maschera));
 }
 
 }
 
-void Tavola::Text3_KeyPress(std::int16_t& KeyAscii)
+void Tavola::Text3_KeyPress(std::int16_t KeyAscii)
 {
     if (KeyAscii != 13)
         return;
@@ -31,14 +31,9 @@ void Tavola::Text3_KeyPress(std::int16_t& KeyAscii)
     numErrate = platform::add16(numErrate, 1);
     lblMessage->setForeColor(QColor(255, 0, 0));
     lblMessage->setCaption(sbagliato + Text1->text());
-    lblScore1->setCaption(testo(numErrate, "###0"));
-    lblScore->setCaption(testo(numEsatte, "####0"));
-    lblScore2->setCaption(testo(platform::add16(numErrate, numEsatte), "####0"));
-}
-
-// Bound to the answer box losing the focus, which asks nothing of the drill.
-void Tavola::Text3_LostFocus()
-{
+    lblScore1->setCaption(punteggio(numErrate, "###0"));
+    lblScore->setCaption(punteggio(numEsatte, "####0"));
+    lblScore2->setCaption(punteggio(platform::add16(numErrate, numEsatte), "####0"));
 }
 
 void Tavola::verifica()
@@ -49,19 +44,13 @@ void Tavola::verifica()
     } else {
         lblMessage->setForeColor(QColor(255, 0, 0));
         lblMessage->setCaption(sbagliato + Text2->text());
-        lblScore1->setCaption(testo(numErrate, "###0"));
-        abilitaNext();
+        lblScore1->setCaption(punteggio(numErrate, "###0"));
     }
-    lblScore->setCaption(testo(numEsatte, "####0"));
-    abilitaNext();
-    lblScore2->setCaption(testo(platform::add16(numErrate, numEsatte), "####0"));
-    abilitaNext();
-}
-
-void Tavola::abilitaNext()
-{
+    lblScore->setCaption(punteggio(numEsatte, "####0"));
+    // Before the sum, which may overflow: the button is ready whatever happens.
     cmdNext->setEnabled(true);
     cmdNext->setFocus();
+    lblScore2->setCaption(punteggio(platform::add16(numErrate, numEsatte), "####0"));
 }
 
 }
