@@ -68,8 +68,9 @@ void Forma::paintEvent(QPaintEvent*)
 void Forma::tratteggia(QPainter& painter, const QRectF& area) const
 {
     painter.setPen(QPen(aspetto_.colore, 1));
-    const qreal lato = area.width() + area.height();
-    for (qreal d = 0; d <= lato; d += passoTratteggio) {
+    const int linee = static_cast<int>((area.width() + area.height()) / passoTratteggio);
+    for (int linea = 0; linea <= linee; ++linea) {
+        const qreal d = linea * passoTratteggio;
         if (aspetto_.riempimento == Riempimento::DiagonaleGiu) {
             // From upper left to lower right, one every few pixels.
             painter.drawLine(QPointF(area.left() + d - area.height(), area.top()),

@@ -15,7 +15,8 @@ Colour rgb(int red, int green, int blue)
 
 QColor toQColor(Colour colour)
 {
-    return QColor(colour & 0xFF, colour >> 8 & 0xFF, colour >> 16 & 0xFF);
+    const auto component = [colour](int shift) { return static_cast<int>(colour >> shift & 0xFF); };
+    return QColor(component(0), component(8), component(16));
 }
 
 QColor systemColour(SystemColour element)

@@ -19,6 +19,15 @@ void accumulate(std::int64_t& raw, int digit)
         raise(RuntimeError::Overflow);
 }
 
+void accumulate(std::int64_t& raw, std::string_view digits)
+{
+    for (char c : digits) {
+        if (c < '0' || c > '9')
+            raise(RuntimeError::TypeMismatch);
+        accumulate(raw, c - '0');
+    }
+}
+
 }
 
 Currency Currency::fromText(std::string_view text)
@@ -33,12 +42,8 @@ Currency Currency::fromText(std::string_view text)
     if ((whole.empty() && fraction.empty()) || fraction.size() > decimals)
         raise(RuntimeError::TypeMismatch);
     std::int64_t raw = 0;
-    for (const std::string_view part : {whole, fraction})
-        for (char c : part) {
-            if (c < '0' || c > '9')
-                raise(RuntimeError::TypeMismatch);
-            accumulate(raw, c - '0');
-        }
+    accumulate(raw, whole);
+    accumulate(raw, fraction);
     for (auto i = fraction.size(); i < decimals; ++i)
         accumulate(raw, 0);
     if (!negative && raw == std::numeric_limits<std::int64_t>::min())
