@@ -65,8 +65,8 @@ void Etichetta::paintEvent(QPaintEvent*)
     painter.setPen(foreColor());
     const int margine = bordo_ ? spazioBordo : 0;
     const Qt::Alignment allineamento = (centrata_ ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignTop;
-    painter.drawText(area.adjusted(margine, margine, -margine, -margine), allineamento.toInt() | static_cast<int>(Qt::TextSingleLine),
-                     caption_);
+    const int modo = static_cast<int>(allineamento.toInt()) | Qt::TextSingleLine;
+    painter.drawText(area.adjusted(margine, margine, -margine, -margine), modo, caption_);
 }
 
 }

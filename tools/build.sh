@@ -7,11 +7,11 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 mode=${1:-run}
-packages=(cmake g++ make qt6-base-dev qt6-svg-dev libqt6svg6 qt6-qpa-plugins qt6-translations-l10n
+packages=(cmake g++ ninja-build qt6-base-dev qt6-svg-dev libqt6svg6 qt6-qpa-plugins qt6-translations-l10n
           fonts-liberation2)
 case $mode in
   run) ;;
-  test) packages+=(xvfb xdotool imagemagick) ;;
+  test) packages+=(xvfb xdotool imagemagick clang-format) ;;
   *) echo "usage: $0 run|test" >&2; exit 2 ;;
 esac
 
@@ -29,9 +29,9 @@ fi
 
 if [ "$mode" = run ]; then
   cmake --preset release >/dev/null
-  cmake --build --preset release -j "$(nproc)"
+  cmake --build --preset release --target contaperle
   exec build/release/app/contaperle
 fi
 cmake --preset ci >/dev/null
-cmake --build --preset ci -j "$(nproc)"
+cmake --build --preset ci
 ctest --preset ci
