@@ -9,7 +9,7 @@ int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Contaperle"));
-    QApplication::setDesktopFileName(QStringLiteral("contaperle"));
+    QApplication::setDesktopFileName(QStringLiteral("it.contaperle.contaperle"));
 
     // Qt's own words (Yes, No, OK) in the language of the lab's desktop.
     QTranslator traduzione;

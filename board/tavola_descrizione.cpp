@@ -206,8 +206,9 @@ void Tavola::costruisciMenu()
 {
     auto* crediti = menuBar()->addMenu(QStringLiteral("Freeware"));
     crediti->setObjectName(QStringLiteral("Ciao_1"));
-    for (const char* riga : {"Contaperle: impara a leggere l'abaco binario", "Software libero: GPL 3 o successive",
-                             "Cinque aste, una perla per asta", "Scritto in C++ con Qt"})
+    for (const char* riga : {"Contaperle " CONTAPERLE_VERSION ": impara a leggere l'abaco binario",
+                             "Software libero: GPL 3 o successive", "Cinque aste, una perla per asta",
+                             "Scritto in C++ con Qt"})
         crediti->addAction(QString::fromUtf8(riga))->setObjectName(QStringLiteral("Credito"));
     Ciao.add(1, crediti);
 

@@ -1,18 +1,20 @@
 #!/usr/bin/env bash
 # Sets up a Debian 12 machine for Contaperle, builds it, then starts the
-# program (`run`) or runs the whole test suite headless (`test`). Installs only
-# the Debian packages that are missing, so a second run goes straight to the
+# program (`run`), runs the whole test suite headless (`test`), or makes the
+# Debian package and prints its path (`package`). Installs only the Debian
+# packages that are missing, so a second run goes straight to the
 # (incremental) build.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 mode=${1:-run}
-packages=(cmake g++ ninja-build qt6-base-dev qt6-svg-dev libqt6svg6 qt6-qpa-plugins qt6-translations-l10n
+packages=(cmake g++ ninja-build qt6-base-dev qt6-svg-dev libqt6svg6 qt6-translations-l10n
           fonts-liberation2)
 case $mode in
   run) ;;
-  test) packages+=(xvfb xdotool imagemagick clang-format) ;;
-  *) echo "usage: $0 run|test" >&2; exit 2 ;;
+  test) packages+=(xvfb xdotool imagemagick clang-format lintian desktop-file-utils appstream dpkg-dev file) ;;
+  package) packages+=(dpkg-dev file) ;;
+  *) echo "usage: $0 run|test|package" >&2; exit 2 ;;
 esac
 
 missing=()
@@ -27,11 +29,19 @@ if [ ${#missing[@]} -gt 0 ]; then
     apt-get install -y -qq --no-install-recommends "${missing[@]}"
 fi
 
-if [ "$mode" = run ]; then
-  cmake --preset release >/dev/null
-  cmake --build --preset release --target contaperle
-  exec build/release/app/contaperle
-fi
-cmake --preset ci >/dev/null
-cmake --build --preset ci
-ctest --preset ci
+case $mode in
+  run)
+    cmake --preset release >/dev/null
+    cmake --build --preset release --target contaperle
+    exec build/release/app/contaperle ;;
+  test)
+    cmake --preset ci >/dev/null
+    cmake --build --preset ci
+    ctest --preset ci ;;
+  package)
+    cmake --preset release >/dev/null
+    cmake --build --preset release
+    made=$(cd build/release && cpack | sed -n 's/^CPack: - package: \(.*\) generated\.$/\1/p')
+    [ -n "$made" ] || { echo "$0: cpack made no package" >&2; exit 1; }
+    echo "$made" ;;
+esac
