@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Sets up a Debian 12 machine for Contaperle, builds it, then starts the
-# program (`run`) or runs the whole test suite headless (`test`). Installs only
+# program (`run`), runs the whole test suite headless (`test`) or runs the
+# benchmarks and prints their table (`bench`). Installs only
 # the Debian packages that are missing, so a second run goes straight to the
 # (incremental) build.
 set -euo pipefail
@@ -11,8 +12,9 @@ packages=(cmake g++ make qt6-base-dev qt6-svg-dev libqt6svg6 qt6-qpa-plugins qt6
           fonts-liberation2)
 case $mode in
   run) ;;
-  test) packages+=(xvfb xdotool imagemagick) ;;
-  *) echo "usage: $0 run|test" >&2; exit 2 ;;
+  # The start-up benchmark watches drawing through Xlib's DAMAGE extension.
+  test | bench) packages+=(xvfb xdotool imagemagick libx11-dev libxdamage-dev) ;;
+  *) echo "usage: $0 run|test|bench" >&2; exit 2 ;;
 esac
 
 missing=()
@@ -31,6 +33,11 @@ if [ "$mode" = run ]; then
   cmake --preset release >/dev/null
   cmake --build --preset release -j "$(nproc)"
   exec build/release/app/contaperle
+fi
+if [ "$mode" = bench ]; then
+  cmake --preset release >/dev/null
+  cmake --build --preset release -j "$(nproc)" --target contaperle finestra_nuda bench_avvio bench_esercizio bench_parole
+  exec bench/run.sh build/release
 fi
 cmake --preset ci >/dev/null
 cmake --build --preset ci -j "$(nproc)"
