@@ -2,6 +2,7 @@
 
 #include <QGuiApplication>
 #include <QPainter>
+#include <QPixmapCache>
 #include <QSvgRenderer>
 
 #include <cmath>
@@ -10,20 +11,34 @@ namespace platform {
 
 QPixmap picture(const QString& resource, QSize logicalSize, qreal devicePixelRatio)
 {
+    // Buttons ask for their picture at every paint: parse and draw each SVG
+    // once per size, not once per paint.
+    const QString key = QStringLiteral("platform::picture %1 %2x%3 %4")
+                            .arg(resource)
+                            .arg(logicalSize.width())
+                            .arg(logicalSize.height())
+                            .arg(devicePixelRatio);
+    QPixmap pixmap;
+    if (QPixmapCache::find(key, &pixmap))
+        return pixmap;
     QSvgRenderer renderer(resource);
-    QPixmap pixmap(logicalSize * devicePixelRatio);
+    pixmap = QPixmap(logicalSize * devicePixelRatio);
     pixmap.fill(Qt::transparent);
     QPainter painter(&pixmap);
     renderer.render(&painter);
     painter.end();
     pixmap.setDevicePixelRatio(devicePixelRatio);
+    QPixmapCache::insert(key, pixmap);
     return pixmap;
 }
 
 QIcon icon(const QString& resource)
 {
+    // Window managers draw the window's icon at 64 pixels or less; menus and
+    // launchers take the installed scalable icon instead. Larger sizes would
+    // be rendered, kept and sent to the X server at every start for nothing.
     QIcon result;
-    for (int side : {16, 24, 32, 48, 64, 128, 256})
+    for (int side : {16, 24, 32, 48, 64})
         result.addPixmap(picture(resource, QSize(side, side), 1.0));
     return result;
 }

@@ -1,20 +1,23 @@
 #!/usr/bin/env bash
 # Sets up a Debian 12 machine for Contaperle, builds it, then starts the
-# program (`run`), runs the whole test suite headless (`test`), or makes the
-# Debian package and prints its path (`package`). Installs only the Debian
-# packages that are missing, so a second run goes straight to the
-# (incremental) build.
+# program (`run`), runs the whole test suite headless (`test`), makes the
+# Debian package and prints its path (`package`), or runs the benchmarks and
+# prints their table (`bench`). Installs only the Debian packages that are
+# missing, so a second run goes straight to the (incremental) build.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 mode=${1:-run}
-packages=(cmake g++ ninja-build qt6-base-dev qt6-svg-dev libqt6svg6 qt6-translations-l10n
-          fonts-liberation2)
+packages=(cmake g++ ninja-build qt6-base-dev qt6-svg-dev libqt6svg6 qt6-translations-l10n fonts-liberation2)
+# The real-window tests and the start-up benchmark (which watches drawing
+# through X's DAMAGE extension) run in a private Xvfb.
+xwindow=(xvfb xdotool imagemagick libx11-dev libxdamage-dev)
 case $mode in
   run) ;;
-  test) packages+=(xvfb xdotool imagemagick clang-format lintian desktop-file-utils appstream dpkg-dev file) ;;
+  test) packages+=("${xwindow[@]}" clang-format lintian desktop-file-utils appstream dpkg-dev file) ;;
   package) packages+=(dpkg-dev file) ;;
-  *) echo "usage: $0 run|test|package" >&2; exit 2 ;;
+  bench) packages+=("${xwindow[@]}") ;;
+  *) echo "usage: $0 run|test|package|bench" >&2; exit 2 ;;
 esac
 
 missing=()
@@ -44,4 +47,8 @@ case $mode in
     made=$(cd build/release && cpack | sed -n 's/^CPack: - package: \(.*\) generated\.$/\1/p')
     [ -n "$made" ] || { echo "$0: cpack made no package" >&2; exit 1; }
     echo "$made" ;;
+  bench)
+    cmake --preset release >/dev/null
+    cmake --build --preset release --target contaperle finestra_nuda bench_avvio bench_esercizio bench_parole
+    exec bench/run.sh build/release ;;
 esac

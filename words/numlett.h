@@ -4,6 +4,7 @@
 
 #include <array>
 #include <string>
+#include <string_view>
 
 namespace words {
 
@@ -20,13 +21,14 @@ public:
 
 private:
     void riempi();
-    const std::string& parola(double indice) const;
+    std::string_view parola(double indice) const;
     void aggiungiGruppo(std::string& testo, double gruppo) const;
     static void aggiungiScala(std::string& testo, int esponente, double gruppo);
 
     // Entry 0 is never used: the words start at 1, where a remainder of zero
-    // reads as the empty word.
-    std::array<std::string, 29> parole;
+    // reads as the empty word. Views of the fixed words, so that refilling
+    // the table at every call copies no text.
+    std::array<std::string_view, 29> parole;
 };
 
 }
