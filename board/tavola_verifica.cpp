@@ -16,6 +16,7 @@ QString punteggio(std::int16_t conteggio, const char* maschera)
 
 }
 
+// Every Enter is judged and counted, also a second one on the same number.
 void Tavola::Text3_KeyPress(std::int16_t KeyAscii)
 {
     if (KeyAscii != 13)
@@ -26,6 +27,7 @@ void Tavola::Text3_KeyPress(std::int16_t KeyAscii)
         numEsatte = platform::add16(numEsatte, 1);
         lblMessage->setForeColor(QColor(255, 255, 0));
         lblMessage->setCaption(QStringLiteral("Esatto, ok!!!"));
+        // The counts follow with the next number's check.
         return;
     }
     numErrate = platform::add16(numErrate, 1);

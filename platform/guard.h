@@ -7,7 +7,8 @@ namespace platform {
 class RuntimeError;
 
 // Shows an error that no operation trapped: a modal box titled "Contaperle"
-// with the error's number and description. The program goes on.
+// with the error's number and description. The program goes on, so the
+// pupil keeps the contest.
 void reportUntrapped(const RuntimeError& error);
 
 // Every event handler of the window runs through here, so a failure ends the

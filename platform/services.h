@@ -39,7 +39,8 @@ Services defaultServices();
 void randomize();
 // A uniform fraction with 0 <= r < 1.
 double rnd();
-// The time of day and the date as text in the locale's short forms.
+// The time of day and the date as text in the locale's short forms, as the
+// rest of the desktop shows them ("09:05", "06/12/26" in Italian).
 QString timeText(const QDateTime& when);
 QString dateText(const QDateTime& when);
 QDateTime now();

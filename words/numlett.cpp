@@ -10,6 +10,7 @@
 namespace words {
 namespace {
 
+// The words from 0 to 20, then the tens; 17 is spelled as Italian spells it.
 constexpr std::array<std::string_view, 28> tabella = {
     "", "uno", "due", "tre", "quattro", "cinque", "sei", "sette", "otto", "nove",
     "dieci", "undici", "dodici", "tredici", "quattordici", "quindici", "sedici",
@@ -21,7 +22,8 @@ constexpr std::array<std::string_view, 28> tabella = {
 // since calling pow for each of the four groups took a quarter of a call.
 constexpr std::array<double, 4> potenze = {1, 1e3, 1e6, 1e9};
 
-// A top group of 1000 would need a hundreds word past "novecento".
+// A top group of 1000 would need a hundreds word past "novecento", so from
+// 10^12 up the words stop with error 9 instead of spelling non-words.
 constexpr double gruppoMassimo = 999;
 
 void togliUltimi(std::string& testo, std::size_t quanti)
