@@ -7,6 +7,8 @@
 #include <QPointer>
 #include <QTimer>
 
+#include <algorithm>
+#include <cmath>
 #include <stdexcept>
 
 using board::Tavola;
@@ -60,8 +62,11 @@ private slots:
         servizi.reset();
     }
 
-    // Keys go to whichever control has the focus, as the pupil's would: \r is
-    // Return, \n keypad Enter, \t Tab, \b Backspace, \x1b Escape, ^ Ctrl+N.
+    // One row: numEsatte, numErrate and numEsercizi set first (missing ones
+    // 0), the keys, the window afterwards (see stato), the boxes shown, the
+    // next value drawn and the reply to NUOVO. Keys go to whichever control
+    // has the focus, as the pupil's would: \r is Return, \n keypad Enter, \t
+    // Tab, \b Backspace, \x1b Escape, ^ Ctrl+N.
     void drill_data()
     {
         QTest::addColumn<QList<int>>("conti");
@@ -125,9 +130,10 @@ private slots:
             QWidget* w = QApplication::focusWidget();
             if (tasto == '\n')
                 QTest::keyClick(w, Qt::Key_Enter, Qt::KeypadModifier);
+            else if (tasto == '^')
+                QTest::keyClick(w, Qt::Key_N, Qt::ControlModifier);
             else
-                tasto == '^' ? QTest::keyClick(w, Qt::Key_N, Qt::ControlModifier)
-                             : QTest::keyClick(w, tasto.toLatin1());
+                QTest::keyClick(w, tasto.toLatin1());
         }
         QCOMPARE(servizi->elenco(), scatola);
         QCOMPARE(stato(*tavola()), atteso);
