@@ -127,13 +127,12 @@ private slots:
         servizi->risposta = risposta;
         const QPointer<Tavola> prima = tavola();
         for (const QChar tasto : tasti) {
-            QWidget* w = QApplication::focusWidget();
             if (tasto == '\n')
-                QTest::keyClick(w, Qt::Key_Enter, Qt::KeypadModifier);
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Enter, Qt::KeypadModifier);
             else if (tasto == '^')
-                QTest::keyClick(w, Qt::Key_N, Qt::ControlModifier);
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_N, Qt::ControlModifier);
             else
-                QTest::keyClick(w, tasto.toLatin1());
+                QTest::keyClick(QApplication::focusWidget(), tasto.toLatin1());
         }
         QCOMPARE(servizi->elenco(), scatola);
         QCOMPARE(stato(*tavola()), atteso);
@@ -157,6 +156,9 @@ private slots:
         QVERIFY(!controllo(&fresca, "cmdNext")->isEnabled());
         for (const auto& perla : perle())
             QVERIFY(controllo(&fresca, perla.nome)->isVisibleTo(&fresca));
+        // A left-aligned caption too wide for its box grows to the right only.
+        controllo<board::Etichetta>(&fresca, "Label1")->setCaption(QStringLiteral("Sbagliato!! 13 e poi ancora"));
+        QCOMPARE(controllo(&fresca, "Label1")->geometry().topLeft(), QPoint(280, 392));
         // Activation draws and tints from the counters as they stand, then zeroes them.
         fresca.numErrate = 4;
         fresca.numEsercizi = 7;
