@@ -71,7 +71,8 @@ void Tavola::Next_Click()
     const int risposta = platform::msgBox(QStringLiteral("INIZIAMO UNA NUOVA GARA  ?"),
                                           platform::YesNo | platform::Question | platform::DefaultButton2,
                                           QStringLiteral("INIZIARE NUOVA GARA"));
-    if (risposta == platform::ReplyNo)
+    // Only an explicit Yes starts over: a box closed any other way is a No.
+    if (risposta != platform::ReplyYes)
         return;
     emit nuovaGaraRichiesta();
 }

@@ -1,25 +1,19 @@
 #pragma once
 
-#include "board/etichetta.h"
-#include "board/forma.h"
 #include "board/tavola.h"
 #include "platform/services.h"
 
 #include <QApplication>
-#include <QLineEdit>
 #include <QTest>
 
 #include <deque>
+#include <type_traits>
 
-// Steers the program's seams for one test: the draws come from a list, the
-// clock stands still, message boxes are recorded and answered at once, and
-// the end of the program is only noted.
+// Steers the program's seams for one test: the draws come from a list (1 once
+// it is empty), the clock stands still, message boxes are recorded and
+// answered at once, and the end of the program is only noted.
 struct Servizi {
-    struct Scatola {
-        QString prompt;
-        int flags;
-        QString titolo;
-    };
+    struct Scatola { QString prompt; int flags; QString titolo; };
 
     std::deque<int> valori;
     QList<Scatola> scatole;
@@ -45,49 +39,39 @@ struct Servizi {
     }
     ~Servizi() { platform::services() = platform::defaultServices(); }
 
-    QStringList prompts() const
+    // Every box so far, one a line: prompt|flags|title.
+    QString elenco() const
     {
-        QStringList result;
+        QString righe;
         for (const auto& s : scatole)
-            result << s.prompt;
-        return result;
+            righe += QStringLiteral("%1|%2|%3\n").arg(s.prompt).arg(s.flags).arg(s.titolo);
+        return righe;
     }
 };
 
+// A missing control fails the running test and yields a blank stand-in, so
+// the test stops at its next check instead of crashing.
 template <typename T = QWidget>
 T* controllo(QWidget* tavola, const char* nome)
 {
-    auto* w = tavola->findChild<T*>(QString::fromLatin1(nome));
-    if (!w)
-        qFatal("no control %s", nome);
-    return w;
+    if (auto* w = tavola->findChild<T*>(QString::fromLatin1(nome)))
+        return w;
+    QTest::qFail(qPrintable(QStringLiteral("no control named ") + nome), __FILE__, __LINE__);
+    if constexpr (std::is_constructible_v<T, QWidget*>)
+        return new T(tavola);
+    else
+        return new T(tavola, QString(), QRect(), {});
 }
 
-inline QString caption(QWidget* tavola, const char* nome)
-{
-    return controllo<board::Etichetta>(tavola, nome)->caption();
-}
-
-inline QString testo(QWidget* tavola, const char* nome)
-{
-    return controllo<QLineEdit>(tavola, nome)->text();
-}
+inline QString caption(QWidget* t, const char* nome) { return controllo<board::Etichetta>(t, nome)->caption(); }
+inline QString testo(QWidget* t, const char* nome) { return controllo<QLineEdit>(t, nome)->text(); }
 
 // The board as painted, in client-area pixels.
-inline QImage quadro(board::Tavola& tavola)
-{
-    return tavola.centralWidget()->grab().toImage();
-}
+inline QImage quadro(board::Tavola& tavola) { return tavola.centralWidget()->grab().toImage(); }
 
 // The five beads by weight: control name, centre, bead colour, colour of the
 // rod behind it.
-struct Perla {
-    int peso;
-    const char* nome;
-    QPoint centro;
-    QColor perla;
-    QColor asta;
-};
+struct Perla { int peso; const char* nome; QPoint centro; QColor perla, asta; };
 
 inline QList<Perla> perle()
 {
@@ -102,15 +86,10 @@ inline QList<Perla> perle()
 }
 
 // Shows the window (running its activation) and waits until it has the focus.
-inline bool mostra(board::Tavola& tavola)
-{
-    tavola.show();
-    return QTest::qWaitForWindowActive(&tavola);
-}
+inline bool mostra(board::Tavola& tavola) { tavola.show(); return QTest::qWaitForWindowActive(&tavola); }
 
+// Types the answer into Text3 and presses Enter.
 inline void rispondi(board::Tavola& tavola, const QString& risposta)
 {
-    auto* text3 = controllo<QLineEdit>(&tavola, "Text3");
-    QTest::keyClicks(text3, risposta);
-    QTest::keyClick(text3, Qt::Key_Return);
+    QTest::keyClicks(controllo<QLineEdit>(&tavola, "Text3"), risposta + '\r');
 }

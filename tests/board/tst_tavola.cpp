@@ -1,177 +1,232 @@
 #include "sonda.h"
 
-#include <QAction>
-#include <QMenu>
-#include <QSignalSpy>
+#include "board/gara.h"
+#include "platform/guard.h"
 
-using board::Etichetta;
-using board::Forma;
+#include <QMessageBox>
+#include <QPointer>
+#include <QTimer>
+
+#include <algorithm>
+#include <cmath>
+#include <stdexcept>
+
 using board::Tavola;
 
+namespace {
+
+const QString overflow = QStringLiteral("Errore di run-time '6':\n\nOverflow|16|Contaperle\n");
+
+// The window in one line: Text1|Text3|verdict|its colour|the three scores|
+// numEsatte numErrate numEsercizi|focus|beads shown|background.
+QString stato(Tavola& t)
+{
+    QStringList viste;
+    for (const auto& perla : perle())
+        if (controllo(&t, perla.nome)->isVisible())
+            viste << QString::number(perla.peso);
+    auto* messaggio = controllo<board::Etichetta>(&t, "lblMessage");
+    return QStringList{testo(&t, "Text1"), testo(&t, "Text3"), messaggio->caption(),
+                       messaggio->foreColor().name(),
+                       caption(&t, "lblScore") + ' ' + caption(&t, "lblScore1") + ' ' + caption(&t, "lblScore2"),
+                       QStringLiteral("%1 %2 %3").arg(t.numEsatte).arg(t.numErrate).arg(t.numEsercizi),
+                       t.focusWidget() ? t.focusWidget()->objectName() : QString(), viste.join(' '),
+                       platform::toQColor(t.BackColor()).name()}
+        .join('|');
+}
+
+}
+
+// Every test starts with a contest under way: the window shown, 13 drawn and
+// 18 to come.
 class TstTavola : public QObject {
     Q_OBJECT
+    std::unique_ptr<Servizi> servizi;
+    std::unique_ptr<board::Gara> gara;
+
+    Tavola* tavola() { return gara->tavola(); }
+    QWidget* c(const char* nome) { return controllo(tavola(), nome); }
+
 private slots:
-    void placesAndStacking();
-    void freshWindow();
-    void beadsAndRods();
-    void verdictLiesOnTheBar();
-    void keyboard();
-    void menus();
-    void longCaptionsAreReadInFull();
+    void init()
+    {
+        servizi = std::make_unique<Servizi>();
+        servizi->valori = {13, 18};
+        gara = std::make_unique<board::Gara>();
+        gara->avvia();
+        QVERIFY(QTest::qWaitForWindowActive(tavola()));
+    }
+    void cleanup()
+    {
+        gara.reset();
+        servizi.reset();
+    }
+
+    // One row: numEsatte, numErrate and numEsercizi set first (missing ones
+    // 0), the keys, the window afterwards (see stato), the boxes shown, the
+    // next value drawn and the reply to NUOVO. Keys go to whichever control
+    // has the focus, as the pupil's would: \r is Return, \n keypad Enter, \t
+    // Tab, \b Backspace, \x1b Escape, ^ Ctrl+N.
+    void drill_data()
+    {
+        QTest::addColumn<QList<int>>("conti");
+        QTest::addColumn<QString>("tasti");
+        QTest::addColumn<QString>("atteso");
+        QTest::addColumn<QString>("scatola");
+        QTest::addColumn<int>("prossimo");
+        QTest::addColumn<int>("risposta");
+        const auto riga = [](const char* nome, QList<int> conti, const char* tasti, const char* atteso,
+                             const QString& scatola = {}, int prossimo = 18, int risposta = platform::ReplyYes) {
+            QTest::newRow(nome) << conti << QString(tasti) << QString(atteso) << scatola << prossimo << risposta;
+        };
+        const QString nuova = QStringLiteral("INIZIAMO UNA NUOVA GARA  ?|292|INIZIARE NUOVA GARA\n");
+        const char* sbagliata = "13|4|Sbagliato!! 13|#ff0000|0 1 1|0 1 0|cmdNext|8 4 1|#147d19";
+        riga("13 is right", {}, "13\r", "13|13|Esatto, ok!!!|#ffff00|0 0 0|1 0 0|cmdNext|8 4 1|#147d19");
+        riga("right, scored with the next", {}, "13\r\r", "18|||#0000ff|1 0 1|1 0 1|Text3|16 2|#147e19");
+        riga("empty is wrong", {}, "\r", "13||Sbagliato!! 13|#ff0000|0 1 1|0 1 0|cmdNext|8 4 1|#147d19");
+        riga("leading space is wrong", {}, " 13\r", "13| 13|Sbagliato!! 13|#ff0000|0 1 1|0 1 0|cmdNext|8 4 1|#147d19");
+        riga("trailing space is wrong", {}, "13 \r", "13|13 |Sbagliato!! 13|#ff0000|0 1 1|0 1 0|cmdNext|8 4 1|#147d19");
+        riga("plus sign is wrong", {}, "+13\r", "13|+13|Sbagliato!! 13|#ff0000|0 1 1|0 1 0|cmdNext|8 4 1|#147d19");
+        riga("leading zero, wrong to the next", {}, "013\r\n", "18|||#ff0000|0 1 1|0 1 1|Text3|16 2|#157d4b");
+        riga("other keys judge nothing", {}, "15\b\x1b", "13|1||#ff0000|0 0 0|0 0 0|Text3|8 4 1|#147d19");
+        riga("Enter again counts again", {}, "7\r\t\t\n",
+             "13|7|Sbagliato!! 13|#ff0000|0 2 2|0 2 0|cmdNext|8 4 1|#147d19");
+        riga("no Enter, nothing counted", {3, 2}, "13\t ", "18|||#0000ff|3 0 5|3 2 1|Text3|16 2|#16807d");
+        riga("right at 32767 overflows", {32767}, "13\r",
+             "13|13||#ff0000|0 0 0|32767 0 0|cmdNext|8 4 1|#147d19", overflow);
+        riga("wrong at 32767 overflows", {0, 32767}, "1\r",
+             "13|1||#ff0000|0 0 0|0 32767 0|cmdNext|8 4 1|#147d19", overflow);
+        riga("total 32768 overflows, not shown", {767, 32000}, "1\r",
+             "13|1|Sbagliato!! 13|#ff0000|767 32001 0|767 32001 0|cmdNext|8 4 1|#147d19", overflow);
+        riga("exercise 32768 overflows, beads shown", {0, 0, 32767}, "\t\r",
+             "13|||#ff0000|0 0 0|0 0 32767|cmdNext|16 8 4 2 1|#147d19", overflow);
+        riga("1: units bead; no answers", {}, "\t\r", "1|||#ff0000|0 0 0|0 0 1|Text3|1|#147d19", {}, 1);
+        riga("10: twos, eights; 4 wrong", {0, 4}, "\t\r", "10|||#ff0000|0 4 4|0 4 1|Text3|8 2|#187de1", {}, 10);
+        riga("16: sixteens; 5 wrong, blue full", {0, 5}, "\t\r", "16|||#ff0000|0 5 5|0 5 1|Text3|16|#197dff", {}, 16);
+        riga("31: all five; 655 wrong", {0, 655}, "\t\r",
+             "31|||#ff0000|0 655 655|0 655 1|Text3|16 8 4 2 1|#ff7dff", {}, 31);
+        riga("7: lowest three; 32643 right, green full", {32643}, "\t\r",
+             "7|||#ff0000|32643 0 32643|32643 0 1|Text3|4 2 1|#14ff19", {}, 7);
+        riga("NUOVO, No: the contest goes on", {}, "4\r^", sbagliata, nuova, 18, platform::ReplyNo);
+        riga("NUOVO, OK: the contest goes on", {}, "4\r^", sbagliata, nuova, 18, platform::ReplyOk);
+        riga("NUOVO, Cancel: the contest goes on", {}, "4\r^", sbagliata, nuova, 18, 2);
+        riga("NUOVO, Yes: a fresh window", {}, "4\r^", "18|||#ff0000|0 0 0|0 0 0|Text3|16 2|#147d19", nuova);
+    }
+    void drill()
+    {
+        QFETCH(QList<int>, conti);
+        QFETCH(QString, tasti);
+        QFETCH(QString, atteso);
+        QFETCH(QString, scatola);
+        QFETCH(int, prossimo);
+        QFETCH(int, risposta);
+        tavola()->numEsatte = std::int16_t(conti.value(0));
+        tavola()->numErrate = std::int16_t(conti.value(1));
+        tavola()->numEsercizi = std::int16_t(conti.value(2));
+        servizi->valori = {prossimo};
+        servizi->risposta = risposta;
+        const QPointer<Tavola> prima = tavola();
+        for (const QChar tasto : tasti) {
+            if (tasto == '\n')
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Enter, Qt::KeypadModifier);
+            else if (tasto == '^')
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_N, Qt::ControlModifier);
+            else
+                QTest::keyClick(QApplication::focusWidget(), tasto.toLatin1());
+        }
+        QCOMPARE(servizi->elenco(), scatola);
+        QCOMPARE(stato(*tavola()), atteso);
+        QTRY_VERIFY2(prima == tavola() || prima.isNull(), "the old window outlives the new contest");
+        // What is painted agrees: beads over their rods, verdicts in full, and the background.
+        const QImage immagine = quadro(*tavola());
+        for (const auto& perla : perle())
+            QCOMPARE(immagine.pixelColor(perla.centro), c(perla.nome)->isVisible() ? perla.perla : perla.asta);
+        QCOMPARE(immagine.pixelColor(750, 550).name(), atteso.section('|', -1));
+        auto* messaggio = controllo<board::Etichetta>(tavola(), "lblMessage");
+        QVERIFY(messaggio->width() >= QFontMetrics(messaggio->font()).horizontalAdvance(messaggio->caption()));
+        QVERIFY(qAbs(messaggio->geometry().center().x() - 411) <= 1);
+    }
+
+    void freshWindowThenActivationOnce()
+    {
+        Tavola fresca;
+        QVERIFY(!fresca.windowIcon().isNull());
+        QCOMPARE(testo(&fresca, "Text3") + caption(&fresca, "lblMessage"), QStringLiteral("Text3io"));
+        QCOMPARE(caption(&fresca, "Label2"), QStringLiteral("Unit\u00E0"));
+        QVERIFY(!controllo(&fresca, "cmdNext")->isEnabled());
+        for (const auto& perla : perle())
+            QVERIFY(controllo(&fresca, perla.nome)->isVisibleTo(&fresca));
+        // A left-aligned caption too wide for its box grows to the right only.
+        controllo<board::Etichetta>(&fresca, "Label1")->setCaption(QStringLiteral("Sbagliato!! 13 e poi ancora"));
+        QCOMPARE(controllo(&fresca, "Label1")->geometry().topLeft(), QPoint(280, 392));
+        // Activation draws and tints from the counters as they stand, then zeroes them.
+        fresca.numErrate = 4;
+        fresca.numEsercizi = 7;
+        QVERIFY(mostra(fresca));
+        QCOMPARE(stato(fresca), QStringLiteral("18|||#ff0000|0 4 4|0 0 0|Text3|16 2|#187de1"));
+        QCOMPARE(testo(&fresca, "Text2"), QStringLiteral("diciotto"));
+        for (const char* nascosto : {"Text1", "Text2", "Picture1", "Lblesatto"})
+            QVERIFY2(!controllo(&fresca, nascosto)->isVisible(), nascosto);
+        // Coming back from another window, or shown again, it draws nothing new.
+        QWidget altra;
+        altra.show();
+        QVERIFY(QTest::qWaitForWindowActive(&altra));
+        fresca.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&fresca));
+        fresca.hide();
+        fresca.show();
+        QCOMPARE(testo(&fresca, "Text1"), QStringLiteral("18"));
+    }
+
+    void accessKeysThenGoodbye()
+    {
+        QTest::keyClick(tavola(), Qt::Key_N, Qt::AltModifier);
+        QTRY_COMPARE(testo(tavola(), "Text1"), QStringLiteral("18"));
+        // Disabled, the button neither takes the focus nor answers its access
+        // key: Alt+X, pressed after Alt+N, ends the program and nothing else.
+        c("cmdNext")->setEnabled(false);
+        QTest::keyClick(c("Text3"), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), c("cmdExit"));
+        QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy));
+        QTest::keyClick(tavola(), Qt::Key_N, Qt::AltModifier);
+        QTest::keyClick(tavola(), Qt::Key_X, Qt::AltModifier);
+        QTRY_COMPARE(servizi->fine, 0);
+        QLocale::setDefault(QLocale::c());
+        QCOMPARE(testo(tavola(), "Text1"), QStringLiteral("18"));
+        QCOMPARE(servizi->elenco(), QStringLiteral("Ciao a presto. Ore 09:05|0|Data 06/12/26\n"));
+    }
+
+    void realNewContestBoxDefaultsToNo()
+    {
+        // The real box, answered by its default button as Enter would.
+        QMessageBox::Icon icona = QMessageBox::NoIcon;
+        QTimer::singleShot(0, [&icona] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            icona = box->icon();
+            box->defaultButton()->click();
+        });
+        QCOMPARE(platform::defaultServices().msgBox(QStringLiteral("?"), 292, QStringLiteral("NUOVA")), 7);
+        QCOMPARE(icona, QMessageBox::Question);
+    }
+
+    void untrappedErrorsReachTheBox()
+    {
+        platform::guarded([] { platform::raise(platform::RuntimeError::Overflow); });
+        platform::guarded([] { throw std::length_error("x"); });
+        QCOMPARE(servizi->elenco(), overflow + "Errore di run-time '51':\n\nInternal error|16|Contaperle\n");
+    }
+
+    void reseedingNeverRepeats()
+    {
+        // A seed of whole seconds would draw the same number every time here.
+        const platform::Services veri = platform::defaultServices();
+        QSet<int> estratti;
+        for (int i = 0; i < 200; ++i, veri.randomize())
+            estratti.insert(int(std::floor(veri.rnd() * 31)));
+        QVERIFY2(estratti.size() > 20, qPrintable(QString::number(estratti.size())));
+        QVERIFY(std::all_of(estratti.begin(), estratti.end(), [](int n) { return n >= 0 && n < 31; }));
+    }
 };
-
-// Front to back: each control is painted over every control after it.
-void TstTavola::placesAndStacking()
-{
-    const QList<QPair<const char*, QRect>> controlli = {
-        {"Text3", {192, 488, 337, 61}},   {"Text2", {192, 472, 313, 75}},   {"Text1", {24, 16, 129, 27}},
-        {"cmdNext", {32, 488, 121, 57}},  {"cmdExit", {568, 488, 121, 57}}, {"Picture1", {240, -24, 65, 73}},
-        {"Label8", {32, 16, 89, 25}},     {"Label7", {176, 16, 81, 25}},    {"Label5", {320, 16, 81, 25}},
-        {"Label4", {480, 16, 49, 25}},    {"Label2", {624, 16, 57, 25}},    {"Shape9", {8, 56, 737, 65}},
-        {"Shape8_0", {8, 144, 129, 193}}, {"Shape7", {56, 120, 25, 185}},   {"Shape3_1", {600, 176, 153, 129}},
-        {"Shape2_0", {664, 120, 25, 185}}, {"Shape6_1", {152, 176, 129, 129}}, {"Lblesatto", {193, 104, 39, 13}},
-        {"Shape4_1", {464, 168, 129, 145}}, {"Shape5_1", {312, 88, 129, 305}}, {"lblMessage", {368, 344, 87, 37}},
-        {"Shape1", {16, 304, 729, 81}},   {"Label1", {280, 392, 168, 33}},  {"Label3", {544, 392, 156, 33}},
-        {"lblScore2", {608, 424, 37, 59}}, {"lblScore1", {352, 424, 36, 53}}, {"lblScore", {80, 424, 37, 53}},
-        {"Label6", {16, 392, 171, 33}},   {"Shape2_1", {512, 120, 25, 185}}, {"Shape2_2", {360, 120, 25, 185}},
-        {"Shape2_3", {208, 120, 24, 185}},
-    };
-    Tavola tavola;
-    const QObjectList figli = tavola.centralWidget()->children();
-    qsizetype sopra = figli.size();
-    for (const auto& [nome, box] : controlli) {
-        QWidget* w = controllo(&tavola, nome);
-        if (auto* forma = qobject_cast<Forma*>(w))
-            QCOMPARE(forma->box(), box);
-        else if (auto* etichetta = qobject_cast<Etichetta*>(w))
-            QCOMPARE(etichetta->box(), box);
-        else
-            QCOMPARE(w->geometry(), box);
-        QVERIFY2(figli.indexOf(w) < sopra, nome);
-        sopra = figli.indexOf(w);
-    }
-}
-
-void TstTavola::freshWindow()
-{
-    Tavola tavola;
-    QCOMPARE(tavola.windowTitle(), QStringLiteral("Contaperle"));
-    QVERIFY(!tavola.windowIcon().isNull());
-    QCOMPARE(tavola.centralWidget()->size(), QSize(754, 556));
-    QCOMPARE(testo(&tavola, "Text3"), QStringLiteral("Text3"));
-    QCOMPARE(testo(&tavola, "Text2"), QStringLiteral("Testo"));
-    QCOMPARE(testo(&tavola, "Text1"), QStringLiteral("0"));
-    QCOMPARE(caption(&tavola, "lblMessage"), QStringLiteral("io"));
-    for (const char* punteggio : {"lblScore", "lblScore1", "lblScore2"})
-        QCOMPARE(caption(&tavola, punteggio), QStringLiteral("0"));
-    QCOMPARE(caption(&tavola, "Label2"), QStringLiteral("Unit\u00E0"));
-    QVERIFY(!controllo(&tavola, "cmdNext")->isEnabled());
-    for (const auto& perla : perle())
-        QVERIFY(controllo(&tavola, perla.nome)->isVisibleTo(tavola.centralWidget()));
-    for (const char* nascosto : {"Text1", "Text2", "Picture1", "Lblesatto"})
-        QVERIFY(!controllo(&tavola, nascosto)->isVisibleTo(&tavola));
-    QCOMPARE(tavola.numEsercizi + tavola.numEsatte + tavola.numErrate, 0);
-    const QList<QPair<const char*, QString>> suggerimenti = {
-        {"Text3", "Scrivi il numero e poi premi  il tasto Return (Invio)"},
-        {"lblScore", "Questo \u00E8 il tuo punteggio. Forza con il  record"},
-        {"cmdNext", "Usa il tasto Return(invio) per l'esercizio successivo"},
-        {"cmdExit", "Ti prego resta ancora, forse riuscirai a farmi uscire "},
-    };
-    for (const auto& [nome, suggerimento] : suggerimenti)
-        QCOMPARE(controllo(&tavola, nome)->toolTip(), suggerimento);
-}
-
-void TstTavola::beadsAndRods()
-{
-    Tavola tavola;
-    const QImage intero = quadro(tavola);
-    for (const auto& perla : perle()) {
-        QCOMPARE(intero.pixelColor(perla.centro), perla.perla);
-        controllo(&tavola, perla.nome)->hide();
-    }
-    // A hidden bead shows the rod behind it.
-    const QImage vuoto = quadro(tavola);
-    for (const auto& perla : perle())
-        QCOMPARE(vuoto.pixelColor(perla.centro), perla.asta);
-}
-
-void TstTavola::verdictLiesOnTheBar()
-{
-    Tavola tavola;
-    auto* messaggio = controllo<Etichetta>(&tavola, "lblMessage");
-    const QImage immagine = quadro(tavola);
-    int rossi = 0;
-    for (int x = messaggio->x(); x <= messaggio->geometry().right(); ++x)
-        for (int y = messaggio->y(); y <= messaggio->geometry().bottom(); ++y)
-            rossi += immagine.pixelColor(x, y) == QColor(Qt::red) ? 1 : 0;
-    QVERIFY2(rossi > 20, "the caption is hidden under the bar");
-    QCOMPARE(immagine.pixelColor(messaggio->x() + 2, messaggio->geometry().bottom() - 1), QColor(Qt::cyan));
-}
-
-void TstTavola::keyboard()
-{
-    Servizi servizi;
-    Tavola tavola;
-    QVERIFY(mostra(tavola));
-    QWidget* text3 = controllo(&tavola, "Text3");
-    auto* cmdNext = controllo<QPushButton>(&tavola, "cmdNext");
-    QWidget* cmdExit = controllo(&tavola, "cmdExit");
-    QCOMPARE(QApplication::focusWidget(), text3);
-    for (QWidget* atteso : {static_cast<QWidget*>(cmdNext), cmdExit, text3}) {
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        QCOMPARE(QApplication::focusWidget(), atteso);
-    }
-    QSignalSpy clic(cmdNext, &QPushButton::clicked);
-    for (const auto& [tasto, modificatore] : {std::pair{Qt::Key_Return, Qt::NoModifier},
-                                              {Qt::Key_Enter, Qt::KeypadModifier}, {Qt::Key_Space, Qt::NoModifier}}) {
-        cmdNext->setFocus();
-        QTest::keyClick(cmdNext, tasto, modificatore);
-    }
-    QTest::keyClick(&tavola, Qt::Key_N, Qt::AltModifier);
-    QTRY_COMPARE(clic.count(), 4);
-    // Disabled, the button neither takes the focus nor answers its access key.
-    cmdNext->setEnabled(false);
-    QTest::keyClick(text3, Qt::Key_Tab);
-    QCOMPARE(QApplication::focusWidget(), cmdExit);
-    QTest::keyClick(&tavola, Qt::Key_N, Qt::AltModifier);
-    QTest::qWait(150);
-    QCOMPARE(clic.count(), 4);
-    QTest::keyClick(text3, Qt::Key_X, Qt::AltModifier);
-    QTRY_COMPARE(servizi.fine, 0);
-}
-
-void TstTavola::menus()
-{
-    Servizi servizi;
-    servizi.risposta = platform::ReplyNo;
-    Tavola tavola;
-    QVERIFY(mostra(tavola));
-    auto* crediti = controllo<QMenu>(&tavola, "Ciao_1");
-    QCOMPARE(crediti->title(), QStringLiteral("Freeware"));
-    QCOMPARE(crediti->actions().size(), 4);
-    for (QAction* voce : crediti->actions())
-        voce->trigger();
-    QVERIFY(servizi.scatole.isEmpty());
-    auto* nuovo = tavola.findChild<QAction*>(QStringLiteral("Next"));
-    QCOMPARE(nuovo->text(), QStringLiteral("NUOVO"));
-    QTest::keyClick(&tavola, Qt::Key_N, Qt::ControlModifier);
-    QCOMPARE(servizi.prompts(), QStringList{QStringLiteral("INIZIAMO UNA NUOVA GARA  ?")});
-}
-
-void TstTavola::longCaptionsAreReadInFull()
-{
-    Tavola tavola;
-    for (const char* nome : {"lblMessage", "Label1"}) {
-        auto* etichetta = controllo<Etichetta>(&tavola, nome);
-        etichetta->setCaption(QStringLiteral("Sbagliato!! 13 e poi ancora"));
-        QVERIFY(etichetta->width() >= QFontMetrics(etichetta->font()).horizontalAdvance(etichetta->caption()));
-        QCOMPARE(etichetta->y(), etichetta->box().y());
-    }
-    // A centred caption grows to both sides, a left-aligned one to the right.
-    auto* messaggio = controllo<Etichetta>(&tavola, "lblMessage");
-    QVERIFY(qAbs(messaggio->geometry().center().x() - messaggio->box().center().x()) <= 1);
-    QCOMPARE(controllo(&tavola, "Label1")->x(), 280);
-}
 
 QTEST_MAIN(TstTavola)
 #include "tst_tavola.moc"

@@ -1,0 +1,91 @@
+#!/usr/bin/env bash
+# How many plausible one-line faults the test suite catches. Each mutant below
+# is applied in turn to a scratch copy of the program, which is rebuilt and
+# tested: "killed" names the first test that failed, "survived" means every
+# test passed with the fault in place.
+#
+# Usage: tools/mutants.sh [REV]
+#   The program is always this working tree's. With REV, the tests are those of
+#   git revision REV, so two suites can be compared on the same faults.
+#   ONLY=text runs just the mutants whose description contains text.
+# The scratch copy and its build live in build/mutants-REV (MUTANTS_DIR to move it).
+set -euo pipefail
+cd "$(dirname "$0")/.."
+root=$PWD
+rev=${1:-}
+scratch=${MUTANTS_DIR:-$root/build/mutants-${rev:-tree}}
+src=$scratch/src
+
+# file[:occurrence] ^ text on that line ^ its replacement ^ the fault
+mutants=(
+  "board/tavola_esercizio.cpp^numErrate * 50 + 25^numErrate * 50 + 20^tint: blue starts at 20"
+  "board/tavola_esercizio.cpp^rgb(rosso, verde, blu)^rgb(blu, verde, rosso)^tint: red and blue swapped"
+  "platform/colour.cpp^std::clamp(value, 0, 255)^(value & 255)^tint: components wrap instead of saturating"
+  "board/tavola_esercizio.cpp^(valore() - sotto) / 2)^(valore() - sotto) / 4)^bit split: twos divided by 4"
+  "board/tavola_esercizio.cpp^mul16(4, c.quartine)^mul16(2, c.quartine)^bit split: fours weighed 2"
+  "words/numlett.cpp^r == 1 || r == 8^r == 1^elision: trent+otto keeps its a"
+  "words/numlett.cpp:1^togliUltimi(testo, 3);^(void)testo;^elision: unomilione"
+  "board/tavola_verifica.cpp:1^Text3->text() == Text1->text()^Text3->text().trimmed() == Text1->text()^comparison: key handler trims the answer"
+  "board/tavola_verifica.cpp:2^Text3->text() == Text1->text()^Text3->text().toInt() == Text1->text().toInt()^comparison: check compares numbers"
+  "platform/core/checked.cpp^ || wide > std::numeric_limits<std::int16_t>::max()^^overflow: no upper bound"
+  "platform/core/checked.cpp^wide > std::numeric_limits^wide >= std::numeric_limits^overflow: 32767 itself overflows"
+  "words/numlett.cpp^g > gruppoMassimo^g > gruppoMassimo + 1^overflow: top group 1000 spelled"
+  "platform/guard.cpp^reportUntrapped(error);^reportUntrapped(RuntimeError(RuntimeError::InternalError));^guard: every error reported as 51"
+  "platform/guard.cpp^catch (const std::exception&)^catch (const std::runtime_error&)^guard: logic errors reported nowhere"
+  "board/tavola.cpp^risposta != platform::ReplyYes^risposta == platform::ReplyNo^NUOVO: any reply but No is Yes"
+  "board/tavola.cpp:2^numErrate = 0;^(void)0;^contest: activation keeps wrong answers"
+  "platform/core/numbers.cpp^text.substr(first, text.find_last_not_of(' ') - first + 1)^text.substr(first)^currency: trailing spaces refused"
+  "platform/core/numbers.cpp^return dividend % divisor;^return std::abs(dividend % divisor);^remainder: sign of the dividend lost"
+  "platform/core/numbers.cpp^std::nearbyint(value)^std::round(value)^rounding: half away from zero"
+  "board/tavola_descrizione.cpp^QRect(544, 392^QRect(545, 392^layout: Label3 one pixel right"
+  "board/tavola_descrizione.cpp^farmi uscire \")^farmi uscire\")^layout: tooltip of cmdExit loses its space"
+  "board/tavola_descrizione.cpp^e->setCentrata(centrata);^e->setCentrata(true);^layout: score captions all centred"
+  "board/tavola_descrizione.cpp^e->lower();^(void)e;^layout: labels stacked over the shapes"
+)
+
+# Copies the working tree's program (and REV's tests) into the scratch tree,
+# touching only files that differ so the build stays incremental.
+sync_tree() {
+  local tmp file
+  tmp=$(mktemp -d)
+  git ls-files -co --exclude-standard | grep -v '^tests/' | tar -cf - -T - | tar -xf - -C "$tmp"
+  if [ -n "$rev" ]; then git archive "$rev" tests | tar -xf - -C "$tmp"; else tar -cf - tests | tar -xf - -C "$tmp"; fi
+  (cd "$tmp" && find . -type f) | while read -r file; do
+    cmp -s "$tmp/$file" "$src/$file" 2>/dev/null || { mkdir -p "$(dirname "$src/$file")"; cp "$tmp/$file" "$src/$file"; }
+  done
+  rm -rf "$tmp"
+}
+
+build_and_test() {
+  cmake --build "$scratch/build" -j2 >"$scratch/build.log" 2>&1 || { echo "no build"; return; }
+  if ctest --test-dir "$scratch/build" --stop-on-failure --timeout 120 >"$scratch/ctest.log" 2>&1; then
+    echo survived
+  else
+    echo "killed by $(grep -m1 -E 'Test +#[0-9]+: .*(Failed|Timeout|Exception)' "$scratch/ctest.log" \
+      | sed -E 's/.*Test +#[0-9]+: ([^ ]+) .*/\1/')"
+  fi
+}
+
+mkdir -p "$src"
+sync_tree
+cmake -S "$src" -B "$scratch/build" -DCMAKE_BUILD_TYPE=Debug -DCONTAPERLE_WERROR=OFF >/dev/null
+[ "$(build_and_test)" = survived ] || { echo "the unmutated program fails its tests: see $scratch/ctest.log" >&2; exit 1; }
+echo "tests: ${rev:-working tree}"
+
+for mutant in "${mutants[@]}"; do
+  IFS='^' read -r place from to what <<<"$mutant"
+  [[ $what == *"${ONLY:-}"* ]] || continue
+  file=${place%%:*}
+  nth=1
+  [ "$place" = "$file" ] || nth=${place#*:}
+  line=$(grep -nF -- "$from" "$src/$file" | sed -n "${nth}p" | cut -d: -f1)
+  if [ -z "$line" ]; then
+    printf '%-45s %-32s %s\n' "$what" "$file" "not applied: line not found"
+    continue
+  fi
+  awk -v n="$line" -v from="$from" -v to="$to" \
+    'NR == n { i = index($0, from); $0 = substr($0, 1, i - 1) to substr($0, i + length(from)) } { print }' \
+    "$src/$file" >"$src/$file.mutant" && mv "$src/$file.mutant" "$src/$file"
+  printf '%-45s %-32s %s\n' "$what" "$file:$line" "$(build_and_test)"
+  cp "$root/$file" "$src/$file"
+done
