@@ -59,6 +59,8 @@ T* controllo(QWidget* tavola, const char* nome)
     QTest::qFail(qPrintable(QStringLiteral("no control named ") + nome), __FILE__, __LINE__);
     if constexpr (std::is_constructible_v<T, QWidget*>)
         return new T(tavola);
+    else if constexpr (std::is_same_v<T, board::Etichetta>)
+        return new T(tavola, QString(), QRect(), QString(), {});
     else
         return new T(tavola, QString(), QRect(), {});
 }
