@@ -1,10 +1,12 @@
 #include "board/pulsante.h"
 
-#include "platform/colour.h"
 #include "platform/pictures.h"
 
 #include <QKeyEvent>
 #include <QPainter>
+#include <QShortcutEvent>
+
+#include <cmath>
 
 namespace board {
 namespace {
@@ -31,13 +33,35 @@ QString Pulsante::immagineAttuale() const
     return isDown() ? immagini_.premuto : immagini_.normale;
 }
 
+bool Pulsante::event(QEvent* event)
+{
+    // The access key arrives as a shortcut, which repeats while it is held.
+    // Its first press tells us the shortcut's number: from then on the
+    // shortcut map drops the repeats, so a held Alt+N clicks once.
+    if (event->type() == QEvent::Shortcut)
+        setShortcutAutoRepeat(static_cast<QShortcutEvent*>(event)->shortcutId(), false);
+    return QPushButton::event(event);
+}
+
 void Pulsante::keyPressEvent(QKeyEvent* event)
 {
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
-        click();
+        // A held Enter clicks once; the pupil presses again for more.
+        if (!event->isAutoRepeat())
+            click();
         return;
     }
     QPushButton::keyPressEvent(event);
+}
+
+// Black or white, whichever contrasts more with the face (the crossing point
+// of the two contrast ratios lies at a relative luminance of about 0.18).
+QColor Pulsante::inchiostro() const
+{
+    const auto lineare = [](float c) { return c <= 0.04045f ? c / 12.92f : std::pow((c + 0.055f) / 1.055f, 2.4f); };
+    const float luminanza = 0.2126f * lineare(faccia_.redF()) + 0.7152f * lineare(faccia_.greenF()) +
+                            0.0722f * lineare(faccia_.blueF());
+    return luminanza > 0.179f ? QColor(Qt::black) : QColor(Qt::white);
 }
 
 void Pulsante::paintEvent(QPaintEvent*)
@@ -62,7 +86,7 @@ void Pulsante::paintEvent(QPaintEvent*)
 
     const QRect testo(spinta, riquadro.bottom() + 1 + spinta, width(), height() - riquadro.bottom() - 1 - margine);
     painter.setFont(font());
-    const QColor colore = platform::systemColour(platform::SystemColour::ButtonText);
+    const QColor colore = inchiostro();
     painter.setPen(isEnabled() ? colore : faccia_.darker(160));
     painter.drawText(testo, Qt::AlignHCenter | Qt::AlignVCenter | Qt::TextShowMnemonic, text());
 

@@ -31,8 +31,11 @@ int FiltroTasti::codice(const QKeyEvent& event)
 bool FiltroTasti::eventFilter(QObject*, QEvent* event)
 {
     if (event->type() == QEvent::KeyPress) {
-        const int code = codice(*static_cast<QKeyEvent*>(event));
-        if (code >= 0) {
+        const auto& tasto = *static_cast<QKeyEvent*>(event);
+        const int code = codice(tasto);
+        // A held key repeats: the box still types every repeat, but the
+        // handler hears the key once, so a held Enter judges one answer.
+        if (code >= 0 && !tasto.isAutoRepeat()) {
             auto keyAscii = static_cast<std::int16_t>(code);
             platform::guarded([&] { onKeyPress_(keyAscii); });
         }

@@ -11,7 +11,8 @@ namespace board {
 
 // Watches a text box: every character key is handed to onKeyPress with its
 // character code (Return and the keypad's Enter as 13) before the box sees
-// it, and the key then goes on to the box unchanged. onLostFocus runs when
+// it, and the key then goes on to the box unchanged; a key held down reaches
+// onKeyPress once, not with its repeats. onLostFocus runs when
 // the box loses the focus. Both run through the platform's error guard.
 class FiltroTasti : public QObject {
     Q_OBJECT
