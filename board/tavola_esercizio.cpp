@@ -25,6 +25,7 @@ void Tavola::cmdNext_Click()
     Text3->setText(QString());
     Text3->setFocus();
     tingi();
+    annunciaAbaco();
 }
 
 void Tavola::mostraPerle()
