@@ -4,7 +4,6 @@
 
 #include <QKeyEvent>
 #include <QPainter>
-#include <QShortcutEvent>
 
 #include <cmath>
 
@@ -33,22 +32,10 @@ QString Pulsante::immagineAttuale() const
     return isDown() ? immagini_.premuto : immagini_.normale;
 }
 
-bool Pulsante::event(QEvent* event)
-{
-    // The access key arrives as a shortcut, which repeats while it is held.
-    // Its first press tells us the shortcut's number: from then on the
-    // shortcut map drops the repeats, so a held Alt+N clicks once.
-    if (event->type() == QEvent::Shortcut)
-        setShortcutAutoRepeat(static_cast<QShortcutEvent*>(event)->shortcutId(), false);
-    return QPushButton::event(event);
-}
-
 void Pulsante::keyPressEvent(QKeyEvent* event)
 {
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
-        // A held Enter clicks once; the pupil presses again for more.
-        if (!event->isAutoRepeat())
-            click();
+        click();
         return;
     }
     QPushButton::keyPressEvent(event);

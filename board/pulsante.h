@@ -9,9 +9,8 @@ namespace board {
 // A graphical button: a face of its own colour with a 32-pixel picture above
 // the caption, one picture for each of the normal, disabled and pressed
 // states. Return and the keypad's Enter click it while it has the focus, as
-// Space does; a held key clicks it once, whether Enter, Space or its access
-// key. The caption is drawn in black or white, whichever stands out on the
-// face, whatever the desktop's theme.
+// Space does. The caption is drawn in black or white, whichever stands out on
+// the face, whatever the desktop's theme.
 class Pulsante : public QPushButton {
     Q_OBJECT
 public:
@@ -27,7 +26,6 @@ public:
     QColor faccia() const { return faccia_; }
 
 protected:
-    bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 

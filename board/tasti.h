@@ -11,8 +11,7 @@ namespace board {
 
 // Watches a text box: every character key is handed to onKeyPress with its
 // character code (Return and the keypad's Enter as 13) before the box sees
-// it, and the key then goes on to the box unchanged; a key held down reaches
-// onKeyPress once, not with its repeats. onLostFocus runs when
+// it, and the key then goes on to the box unchanged. onLostFocus runs when
 // the box loses the focus. Both run through the platform's error guard.
 class FiltroTasti : public QObject {
     Q_OBJECT
@@ -29,6 +28,28 @@ protected:
 private:
     std::function<void(std::int16_t&)> onKeyPress_;
     std::function<void()> onLostFocus_;
+};
+
+// A held key counts once. Keyboard auto-repeat sends a held key again and
+// again; on X11 Qt marks only some of the repeats (it looks for the next press
+// in its queue, which may not have arrived yet), but a repeat's press carries
+// the time stamp of the release just before it, which no finger can match.
+// Watching the whole application, ahead of every other watcher (a screen
+// reader's bridge takes the keys first and passes on copies without time
+// stamps), this drops the repeats of the keys the drill acts on (Enter,
+// Space, keys with Ctrl or Alt) before any control or shortcut sees them.
+// Held digits still type, as in any text box.
+class TastiTenuti : public QObject {
+    Q_OBJECT
+public:
+    explicit TastiTenuti(QObject* parent);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    int rilasciato_ = 0;
+    quint64 istante_ = 0;
 };
 
 }

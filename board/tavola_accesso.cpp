@@ -1,7 +1,8 @@
 // What the window offers to pupils who do not use it by eye and mouse alone:
 // a screen reader's view of the board, and a keyboard that does only what
-// the pupil can see.
+// the pupil can see and counts a held key once.
 #include "board/accesso.h"
+#include "board/tasti.h"
 #include "board/tavola.h"
 
 #include <QAccessible>
@@ -37,7 +38,7 @@ void Tavola::rendiAccessibile()
     auto* stile = new SenzaAlt;
     stile->setParent(menuBar());
     menuBar()->setStyle(stile);
-    Next->setAutoRepeat(false);
+    new TastiTenuti(this);
 
     Text3->setAccessibleName(QStringLiteral("Risposta"));
     Text3->setAccessibleDescription(Text3->toolTip());
