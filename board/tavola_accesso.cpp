@@ -6,7 +6,6 @@
 #include "board/tavola.h"
 
 #include <QAccessible>
-#include <QAction>
 #include <QApplication>
 #include <QMenuBar>
 #include <QProxyStyle>
