@@ -1,5 +1,6 @@
 #include "board/etichetta.h"
 
+#include <QAccessible>
 #include <QFontMetrics>
 #include <QPainter>
 
@@ -31,6 +32,11 @@ void Etichetta::setCaption(const QString& caption)
     caption_ = caption;
     adatta();
     update();
+    // Screen readers hear a new verdict or count as it is written.
+    if (QAccessible::isActive()) {
+        QAccessibleEvent evento(this, QAccessible::NameChanged);
+        QAccessible::updateAccessibility(&evento);
+    }
 }
 
 void Etichetta::setForeColor(const Tinta& colore)

@@ -12,7 +12,8 @@ namespace board {
 // alignment, with an optional single-line frame. A caption wider or taller
 // than its box grows the label around the box (centred labels to both sides,
 // left-aligned ones to the right), so a verdict or a five-digit count is
-// always read in full.
+// always read in full. Screen readers find it as a static text named by its
+// caption (see board/accesso.h) and are told when the caption changes.
 class Etichetta : public QWidget {
     Q_OBJECT
 public:

@@ -21,6 +21,9 @@ Forma::Forma(QWidget* parent, const QString& nome, const QRect& box, const Aspet
     : QWidget(parent), box_(box), aspetto_(aspetto)
 {
     setObjectName(nome);
+    // A shape has no pointer of its own: the mouse goes through its box to
+    // whatever lies beneath, such as the verdict under the bead of 4.
+    setAttribute(Qt::WA_TransparentForMouseEvents);
     const int m = margine(aspetto_.spessore);
     setGeometry(box_.adjusted(-m, -m, m, m));
 }

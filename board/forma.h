@@ -11,7 +11,8 @@ class QPainter;
 namespace board {
 
 // A shape of the abacus: a rectangle or the largest circle that fits its box,
-// painted in three layers (background, fill, border).
+// painted in three layers (background, fill, border). The mouse passes
+// through it.
 class Forma : public QWidget {
     Q_OBJECT
 public:

@@ -1,10 +1,11 @@
 #include "board/pulsante.h"
 
-#include "platform/colour.h"
 #include "platform/pictures.h"
 
 #include <QKeyEvent>
 #include <QPainter>
+
+#include <cmath>
 
 namespace board {
 namespace {
@@ -40,6 +41,16 @@ void Pulsante::keyPressEvent(QKeyEvent* event)
     QPushButton::keyPressEvent(event);
 }
 
+// Black or white, whichever contrasts more with the face (the crossing point
+// of the two contrast ratios lies at a relative luminance of about 0.18).
+QColor Pulsante::inchiostro() const
+{
+    const auto lineare = [](float c) { return c <= 0.04045f ? c / 12.92f : std::pow((c + 0.055f) / 1.055f, 2.4f); };
+    const float luminanza = 0.2126f * lineare(faccia_.redF()) + 0.7152f * lineare(faccia_.greenF()) +
+                            0.0722f * lineare(faccia_.blueF());
+    return luminanza > 0.179f ? QColor(Qt::black) : QColor(Qt::white);
+}
+
 void Pulsante::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
@@ -62,7 +73,7 @@ void Pulsante::paintEvent(QPaintEvent*)
 
     const QRect righe(spinta, riquadro.bottom() + 1 + spinta, width(), height() - riquadro.bottom() - 1 - margine);
     painter.setFont(font());
-    const QColor colore = platform::systemColour(platform::SystemColour::ButtonText);
+    const QColor colore = inchiostro();
     painter.setPen(isEnabled() ? colore : faccia_.darker(160));
     painter.drawText(righe, Qt::AlignHCenter | Qt::AlignVCenter | Qt::TextShowMnemonic, text());
 

@@ -9,7 +9,8 @@ namespace board {
 // A graphical button: a face of its own colour with a 32-pixel picture above
 // the caption, one picture for each of the normal, disabled and pressed
 // states. Return and the keypad's Enter click it while it has the focus, as
-// Space does.
+// Space does. The caption is drawn in black or white, whichever stands out on
+// the face, whatever the desktop's theme.
 class Pulsante : public QPushButton {
     Q_OBJECT
 public:
@@ -28,6 +29,7 @@ protected:
 
 private:
     QString immagineAttuale() const;
+    QColor inchiostro() const;
 
     QColor faccia_;
     Immagini immagini_;

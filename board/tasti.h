@@ -28,4 +28,26 @@ private:
     std::function<void(std::int16_t)> onKeyPress_;
 };
 
+// A held key counts once. Keyboard auto-repeat sends a held key again and
+// again; on X11 Qt marks only some of the repeats (it looks for the next press
+// in its queue, which may not have arrived yet), but a repeat's press carries
+// the time stamp of the release just before it, which no finger can match.
+// Watching the whole application, ahead of every other watcher (a screen
+// reader's bridge takes the keys first and passes on copies without time
+// stamps), this drops the repeats of the keys the drill acts on (Enter,
+// Space, keys with Ctrl or Alt) before any control or shortcut sees them.
+// Held digits still type, as in any text box.
+class TastiTenuti : public QObject {
+    Q_OBJECT
+public:
+    explicit TastiTenuti(QObject* parent);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    int rilasciato_ = 0;
+    quint64 istante_ = 0;
+};
+
 }

@@ -13,6 +13,7 @@ Tavola::Tavola(QWidget* parent)
     : QMainWindow(parent)
 {
     costruisci();
+    rendiAccessibile();
     collega();
     platform::guarded([this] { Form_Load(); });
 }

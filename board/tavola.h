@@ -69,6 +69,11 @@ private:
     void tingi();
     void setBackColor(platform::Colour colore);
 
+    // Screen readers and the keyboard; see board/tavola_accesso.cpp.
+    void rendiAccessibile();
+    // Tells screen readers that the beads have changed.
+    void annunciaAbaco();
+
     void costruisci();
     void costruisciCaselle();
     void costruisciPulsanti();

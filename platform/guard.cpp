@@ -19,6 +19,8 @@ void reportUntrapped(const RuntimeError& error)
 
 void guarded(const std::function<void()>& handler) noexcept
 {
+    if (handlersHeld())
+        return;
     try {
         try {
             handler();

@@ -12,7 +12,9 @@ class RuntimeError;
 void reportUntrapped(const RuntimeError& error);
 
 // Every event handler of the window runs through here, so a failure ends the
-// handler, reaches reportUntrapped and never crosses Qt's event loop.
+// handler, reaches reportUntrapped and never crosses Qt's event loop. While
+// a message box is open, or once the program is ending, handlers are dropped
+// unrun (see handlersHeld).
 void guarded(const std::function<void()>& handler) noexcept;
 
 }

@@ -1,8 +1,11 @@
 #include "platform/services.h"
 
 #include <QApplication>
+#include <QFontDatabase>
+#include <QGridLayout>
 #include <QLocale>
 #include <QMessageBox>
+#include <QSpacerItem>
 
 #include <chrono>
 #include <cstdint>
@@ -13,6 +16,9 @@ namespace {
 // splitmix64: a small generator whose whole state is one 64-bit word, so
 // mixing the clock into it is a plain xor.
 std::uint64_t generatorState = 0x9E3779B97F4A7C15ull;
+
+int openBoxes = 0;
+bool ending = false;
 
 std::uint64_t nextWord()
 {
@@ -41,6 +47,19 @@ QMessageBox::StandardButton defaultButton(int flags, QMessageBox::StandardButton
     return (flags & DefaultButton2) ? QMessageBox::No : QMessageBox::Yes;
 }
 
+// A window manager draws the title in its own, often bold, font, with the
+// window's icon and its buttons beside it; a box only as wide as its text
+// would cut the date off its title. The spacer keeps the box wide enough.
+void makeRoomForTitle(QMessageBox& box)
+{
+    QFont font = QFontDatabase::systemFont(QFontDatabase::TitleFont);
+    font.setBold(true);
+    const QFontMetrics metrics(font);
+    const int width = metrics.horizontalAdvance(box.windowTitle()) + 6 * metrics.height();
+    if (auto* grid = qobject_cast<QGridLayout*>(box.layout()))
+        grid->addItem(new QSpacerItem(width, 0, QSizePolicy::Fixed), grid->rowCount(), 0, 1, grid->columnCount());
+}
+
 int showBox(const QString& prompt, int flags, const QString& title)
 {
     const bool yesNo = (flags & 7) == YesNo;
@@ -54,6 +73,7 @@ int showBox(const QString& prompt, int flags, const QString& title)
     box.setDefaultButton(defaultButton(flags, buttons));
     if (yesNo)
         box.setEscapeButton(QMessageBox::No);
+    makeRoomForTitle(box);
     switch (box.exec()) {
     case QMessageBox::Yes: return ReplyYes;
     case QMessageBox::No: return ReplyNo;
@@ -70,7 +90,10 @@ Services defaultServices()
         nextFraction,
         [] { return QDateTime::currentDateTime(); },
         showBox,
-        [](int status) { QCoreApplication::exit(status); },
+        [](int status) {
+            ending = true;
+            QCoreApplication::exit(status);
+        },
     };
 }
 
@@ -96,9 +119,15 @@ QString dateText(const QDateTime& when)
 
 int msgBox(const QString& prompt, int flags, const QString& title)
 {
+    struct Open {
+        Open() { ++openBoxes; }
+        ~Open() { --openBoxes; }
+    } open;
     return services().msgBox(prompt, flags, title);
 }
 
 void endProgram(int status) { services().endProgram(status); }
+
+bool handlersHeld() { return openBoxes > 0 || ending; }
 
 }

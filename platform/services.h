@@ -44,7 +44,13 @@ double rnd();
 QString timeText(const QDateTime& when);
 QString dateText(const QDateTime& when);
 QDateTime now();
+// While the box is open no handler of the window runs (see guarded).
 int msgBox(const QString& prompt, int flags, const QString& title);
 void endProgram(int status);
+
+// True while one of the program's message boxes is open, and once the
+// program is ending: a click that an access key scheduled before the box
+// opened would otherwise run inside the box, or after the end.
+bool handlersHeld();
 
 }
