@@ -6,13 +6,12 @@
 #include "platform/core/numbers.h"
 #include "words/numlett.h"
 
+#include <algorithm>
+#include <bit>
 #include <cmath>
 #include <cstdio>
-#include <cstring>
 #include <regex>
 #include <stdexcept>
-
-using platform::Currency;
 
 static void require(bool holds, const char* what) { if (!holds) throw std::logic_error(what); }
 
@@ -25,7 +24,7 @@ static void require(bool holds, const char* what) { if (!holds) throw std::logic
 void numberWords(const std::string&, std::int64_t bits, std::int64_t choice)
 {
     const std::int64_t raw = choice % 4 ? bits % 30'000'000'000'000'000 : bits;
-    auto numer = Currency::fromRaw(raw);
+    auto numer = platform::Currency::fromRaw(raw);
     std::string spelled;
     const int error = errore([&] { spelled = words::Vocabolario().numlett(numer); });
     const bool big = raw >= 10'000'000'000'000'000, none = big || raw < 10000;
@@ -46,8 +45,8 @@ void conversions(const std::string& text, std::int64_t bits, std::int64_t pair)
     const double nearest = number ? std::strtod(text.c_str(), nullptr) : 0, far = std::abs(nearest);
     require(errore([&] { require(platform::textToDouble(text) == nearest, "textToDouble value"); })
                 == (!number ? 13 : std::isinf(far) ? 6 : 0), "textToDouble error");
-    Currency amount;
-    const int amountError = errore([&] { amount = Currency::fromText(text); });
+    platform::Currency amount;
+    const int amountError = errore([&] { amount = platform::Currency::fromText(text); });
     require(currency ? (amountError == 6 && far >= 922337203685477.5) || (!amountError && amount.toDouble() == nearest)
                      : amountError == 13, "Currency::fromText, toDouble");
     // Where the exact value is at hand, textToLong must be it rounded half to even.
@@ -66,9 +65,9 @@ void conversions(const std::string& text, std::int64_t bits, std::int64_t pair)
     // Currency::fromDouble must round it.
     char printed[400];
     std::snprintf(printed, sizeof printed, "%.4f", value);
-    Currency exact;
-    const int refused = std::isfinite(value) ? errore([&] { exact = Currency::fromText(printed); }) : 6;
-    require(errore([&] { require(Currency::fromDouble(value) == exact, "fromDouble"); }) == refused, "fromDouble");
+    platform::Currency exact;
+    const int code = std::isfinite(value) ? errore([&] { exact = platform::Currency::fromText(printed); }) : 6;
+    require(errore([&] { require(platform::Currency::fromDouble(value) == exact, "rounding"); }) == code, "fromDouble");
     const auto a = static_cast<std::int16_t>(pair), b = static_cast<std::int16_t>(pair >> 16);
     // Each operation with its result in full: kept when it fits 16 bits, else error 6.
     for (const auto& [op, full] : {std::pair{&platform::add16, a + b}, std::pair{&platform::mul16, a * b}})
@@ -79,7 +78,7 @@ void conversions(const std::string& text, std::int64_t bits, std::int64_t pair)
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     std::array<std::int64_t, 2> n{};
-    std::memcpy(n.data(), data, std::min(size, sizeof n));
+    std::copy_n(data, std::min(size, sizeof n), reinterpret_cast<std::uint8_t*>(n.data()));
     PROPERTY(std::string(reinterpret_cast<const char*>(data), size), n[0], n[1]);
     return 0;
 }

@@ -26,9 +26,8 @@ Int roundTo(double value)
     return static_cast<Int>(rounded);
 }
 
-// The text of a number with its sign, if any, made a plain minus or nothing:
-// digits and at most one point follow, or error 13 (so "+-2", "inf" and "nan"
-// are no numbers).
+// The text of a number without its plus sign: an optional minus, then only
+// digits and points, or error 13 (so "+-2", "inf" and "nan" are no numbers).
 std::string_view withoutPlus(std::string_view number)
 {
     const bool plus = !number.empty() && number.front() == '+';
