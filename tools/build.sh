@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # Sets up a Debian 12 machine for Contaperle, builds it, then starts the
-# program (`run`), runs the whole test suite headless (`test`), makes the
-# Debian package and prints its path (`package`), or runs the benchmarks and
-# prints their table (`bench`). Installs only the Debian packages that are
-# missing, so a second run goes straight to the (incremental) build.
+# program (`run`), runs the whole test suite headless (`test`: plain, with
+# sanitizers, fuzzed and under valgrind), makes the Debian package and prints
+# its path (`package`), or runs the benchmarks and prints their table
+# (`bench`). Installs only the Debian packages that are missing, so a second
+# run goes straight to the (incremental) build.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -14,7 +15,8 @@ packages=(cmake g++ ninja-build qt6-base-dev qt6-svg-dev libqt6svg6 qt6-translat
 xwindow=(xvfb xdotool imagemagick libx11-dev libxdamage-dev)
 case $mode in
   run) ;;
-  test) packages+=("${xwindow[@]}" clang-format lintian desktop-file-utils appstream dpkg-dev file) ;;
+  test) packages+=("${xwindow[@]}" clang-format clang libclang-rt-14-dev valgrind
+                 lintian desktop-file-utils appstream dpkg-dev file) ;;
   package) packages+=(dpkg-dev file) ;;
   bench) packages+=("${xwindow[@]}") ;;
   *) echo "usage: $0 run|test|package|bench" >&2; exit 2 ;;
@@ -38,9 +40,16 @@ case $mode in
     cmake --build --preset release --target contaperle
     exec build/release/app/contaperle ;;
   test)
-    cmake --preset ci >/dev/null
-    cmake --build --preset ci
-    ctest --preset ci ;;
+    git ls-files '*.cpp' '*.h' | xargs clang-format --dry-run -Werror
+    # The whole suite, then again under AddressSanitizer and
+    # UndefinedBehaviorSanitizer; the number words and conversions under
+    # libFuzzer (clang) from their seeds; the widget tests under valgrind.
+    for preset in ci asan fuzz; do
+      cmake --preset "$preset" >/dev/null
+      cmake --build --preset "$preset"
+      ctest --preset "$preset"
+    done
+    bash tools/valgrind.sh ;;
   package)
     cmake --preset release >/dev/null
     cmake --build --preset release

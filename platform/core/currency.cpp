@@ -3,6 +3,8 @@
 #include "platform/core/numbers.h"
 #include "platform/core/runtime_error.h"
 
+#include <algorithm>
+#include <charconv>
 #include <cmath>
 #include <limits>
 
@@ -19,15 +21,6 @@ void accumulate(std::int64_t& raw, int digit)
         raise(RuntimeError::Overflow);
 }
 
-void accumulate(std::int64_t& raw, std::string_view digits)
-{
-    for (char c : digits) {
-        if (c < '0' || c > '9')
-            raise(RuntimeError::TypeMismatch);
-        accumulate(raw, c - '0');
-    }
-}
-
 }
 
 Currency Currency::fromText(std::string_view text)
@@ -39,11 +32,17 @@ Currency Currency::fromText(std::string_view text)
     const auto point = text.find('.');
     const std::string_view whole = text.substr(0, point);
     const std::string_view fraction = point == std::string_view::npos ? std::string_view() : text.substr(point + 1);
-    if ((whole.empty() && fraction.empty()) || fraction.size() > decimals)
+    // Text that is no number is error 13 however many digits come before the
+    // fault, so check it all before counting.
+    constexpr std::string_view digits = "0123456789";
+    if ((whole.empty() && fraction.empty()) || fraction.size() > decimals
+        || whole.find_first_not_of(digits) != std::string_view::npos
+        || fraction.find_first_not_of(digits) != std::string_view::npos)
         raise(RuntimeError::TypeMismatch);
     std::int64_t raw = 0;
-    accumulate(raw, whole);
-    accumulate(raw, fraction);
+    for (const std::string_view part : {whole, fraction})
+        for (char c : part)
+            accumulate(raw, c - '0');
     for (auto i = fraction.size(); i < decimals; ++i)
         accumulate(raw, 0);
     if (!negative && raw == std::numeric_limits<std::int64_t>::min())
@@ -51,18 +50,27 @@ Currency Currency::fromText(std::string_view text)
     return Currency(negative ? raw : -raw);
 }
 
+// Multiplying by 10,000 in double would round first; the decimal expansion
+// rounded half to even at the fourth decimal is exact.
 Currency Currency::fromDouble(double value)
 {
-    const double scaled = std::nearbyint(value * scale);
-    // 2^63 is exactly representable; anything at or past it does not fit.
-    if (!(scaled >= -0x1p63 && scaled < 0x1p63))
+    if (!std::isfinite(value))
         raise(RuntimeError::Overflow);
-    return Currency(static_cast<std::int64_t>(scaled));
+    char text[std::numeric_limits<double>::max_exponent10 + decimals + 4];
+    const auto end = std::to_chars(text, text + sizeof text, value, std::chars_format::fixed, decimals).ptr;
+    return fromText(std::string_view(text, static_cast<std::size_t>(end - text)));
 }
 
+// The raw value over 10,000 as decimal text, "38928e-4", which from_chars
+// rounds to the nearest double.
 double Currency::toDouble() const
 {
-    return static_cast<double>(raw_ / scale) + static_cast<double>(raw_ % scale) / scale;
+    char text[32];
+    char* end = std::to_chars(text, text + sizeof text, raw_).ptr;
+    end = std::copy_n("e-4", 3, end);
+    double value = 0;
+    std::from_chars(text, end, value);
+    return value;
 }
 
 Currency operator-(Currency a, Currency b)

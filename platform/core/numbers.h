@@ -6,13 +6,16 @@
 
 namespace platform {
 
-// Conversions between text and numbers. Text may carry spaces around it;
-// anything that is not a number raises error 13, a number that does not fit
-// its type error 6.
+// Conversions between text and numbers. A number is an optional sign, digits
+// and at most one point, with spaces around it allowed; anything else raises
+// error 13, a number that does not fit its type error 6. textToDouble gives
+// the nearest double (0 for a number too small for any), textToLong the
+// decimal value rounded half to even.
 [[nodiscard]] std::int32_t textToLong(std::string_view text);
 [[nodiscard]] double textToDouble(std::string_view text);
-// Shortest text that reads back as the same double, without a leading space:
-// "0", "1", "12.5".
+// Shortest text that reads back as the same double, in plain digits without a
+// leading space or an exponent: "0", "1", "12.5". Error 6 for an infinity or
+// NaN.
 [[nodiscard]] std::string doubleToText(double value);
 
 // Rounding to an integer type, half to even; error 6 when it does not fit.
