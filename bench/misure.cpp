@@ -18,10 +18,7 @@ namespace {
 
 // Windows come and go with the programs; a request about one that has just
 // gone is no fault of the measurement.
-int ignora(Display*, XErrorEvent*)
-{
-    return 0;
-}
+int ignora(Display*, XErrorEvent*) { return 0; }
 
 }
 

@@ -20,12 +20,11 @@ public:
     struct Aspetto {
         std::optional<QFont> carattere = std::nullopt; // none: the window's font
         Tinta colore = platform::SystemColour::ButtonText;
-        bool centrata = true;           // or aligned left
-        bool bordo = false;             // a single-line frame
+        bool centrata = true; // or aligned left
+        bool bordo = false;   // a single-line frame
     };
 
-    Etichetta(QWidget* parent, const QString& nome, const QRect& box, const QString& caption,
-              const Aspetto& aspetto);
+    Etichetta(QWidget* parent, const QString& nome, const QRect& box, const QString& caption, const Aspetto& aspetto);
 
     QString caption() const { return caption_; }
     void setCaption(const QString& caption);

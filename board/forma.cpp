@@ -10,10 +10,7 @@ namespace {
 
 constexpr qreal passoTratteggio = 8;
 
-int margine(int spessore)
-{
-    return (spessore + 1) / 2;
-}
+int margine(int spessore) { return (spessore + 1) / 2; }
 
 }
 

@@ -6,15 +6,9 @@ namespace board {
 
 Gara::Gara() = default;
 
-Gara::~Gara()
-{
-    delete tavola_;
-}
+Gara::~Gara() { delete tavola_; }
 
-Tavola* Gara::tavola() const
-{
-    return tavola_;
-}
+Tavola* Gara::tavola() const { return tavola_; }
 
 void Gara::avvia()
 {

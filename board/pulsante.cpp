@@ -15,8 +15,8 @@ constexpr int margine = 4;
 
 }
 
-Pulsante::Pulsante(QWidget* parent, const QString& nome, const QRect& box, const QString& caption,
-                   const QColor& faccia, const Immagini& immagini)
+Pulsante::Pulsante(QWidget* parent, const QString& nome, const QRect& box, const QString& caption, const QColor& faccia,
+                   const Immagini& immagini)
     : QPushButton(caption, parent), faccia_(faccia), immagini_(immagini)
 {
     setObjectName(nome);
@@ -46,8 +46,8 @@ void Pulsante::keyPressEvent(QKeyEvent* event)
 QColor Pulsante::inchiostro() const
 {
     const auto lineare = [](float c) { return c <= 0.04045f ? c / 12.92f : std::pow((c + 0.055f) / 1.055f, 2.4f); };
-    const float luminanza = 0.2126f * lineare(faccia_.redF()) + 0.7152f * lineare(faccia_.greenF()) +
-                            0.0722f * lineare(faccia_.blueF());
+    const float luminanza =
+        0.2126f * lineare(faccia_.redF()) + 0.7152f * lineare(faccia_.greenF()) + 0.0722f * lineare(faccia_.blueF());
     return luminanza > 0.179f ? QColor(Qt::black) : QColor(Qt::white);
 }
 

@@ -44,16 +44,13 @@ namespace {
 // Ctrl and Alt reach "NUOVO" and the access keys.
 bool delGioco(const QKeyEvent& tasto)
 {
-    return tasto.key() == Qt::Key_Return || tasto.key() == Qt::Key_Enter || tasto.key() == Qt::Key_Space ||
-           (tasto.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier));
+    return tasto.key() == Qt::Key_Return || tasto.key() == Qt::Key_Enter || tasto.key() == Qt::Key_Space
+           || (tasto.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier));
 }
 
 }
 
-TastiTenuti::TastiTenuti(QObject* parent) : QObject(parent)
-{
-    QCoreApplication::instance()->installEventFilter(this);
-}
+TastiTenuti::TastiTenuti(QObject* parent) : QObject(parent) { QCoreApplication::instance()->installEventFilter(this); }
 
 bool TastiTenuti::eventFilter(QObject*, QEvent* event)
 {
@@ -74,8 +71,8 @@ bool TastiTenuti::eventFilter(QObject*, QEvent* event)
         return false;
     }
     // Events that the program makes itself carry no time stamp.
-    const bool ripetuto = tasto.isAutoRepeat() ||
-                          (tasto.timestamp() != 0 && tasto.key() == rilasciato_ && tasto.timestamp() == istante_);
+    const bool ripetuto =
+        tasto.isAutoRepeat() || (tasto.timestamp() != 0 && tasto.key() == rilasciato_ && tasto.timestamp() == istante_);
     if (!ripetuto || !delGioco(tasto))
         return false;
     // Claimed, the shortcut override keeps a shortcut from firing; the press

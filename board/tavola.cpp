@@ -9,8 +9,7 @@
 
 namespace board {
 
-Tavola::Tavola(QWidget* parent)
-    : QMainWindow(parent)
+Tavola::Tavola(QWidget* parent) : QMainWindow(parent)
 {
     costruisci();
     rendiAccessibile();
@@ -29,10 +28,7 @@ void Tavola::collega()
     new FiltroTasti(Text3, [this](std::int16_t KeyAscii) { Text3_KeyPress(KeyAscii); });
 }
 
-std::string Tavola::numlett(platform::Currency& numer)
-{
-    return vocabolario.numlett(numer);
-}
+std::string Tavola::numlett(platform::Currency& numer) { return vocabolario.numlett(numer); }
 
 void Tavola::setBackColor(platform::Colour colore)
 {

@@ -43,12 +43,12 @@ void Tavola::rendiAccessibile()
     Text3->setAccessibleDescription(Text3->toolTip());
     // The abacus from the top band down to the base bar, where the verdict lies.
     const QRect area(Shape9->geometry().topLeft(), QPoint(Shape9->geometry().right(), Shape1->geometry().top() - 1));
-    new Lettura(superficie,
-                {Label8, Label7, Label5, Label4, Label2, Shape9, lblMessage, Label6, lblScore, Label1, lblScore1,
-                 Label3, lblScore2, Text3, cmdNext, cmdExit},
-                Shape9, area,
-                {{Label8, &Shape8(0)}, {Label7, &Shape6(1)}, {Label5, &Shape5(1)}, {Label4, &Shape4(1)},
-                 {Label2, &Shape3(1)}});
+    new Lettura(
+        superficie,
+        {Label8, Label7, Label5, Label4, Label2, Shape9, lblMessage, Label6, lblScore, Label1, lblScore1, Label3,
+         lblScore2, Text3, cmdNext, cmdExit},
+        Shape9, area,
+        {{Label8, &Shape8(0)}, {Label7, &Shape6(1)}, {Label5, &Shape5(1)}, {Label4, &Shape4(1)}, {Label2, &Shape3(1)}});
 }
 
 void Tavola::annunciaAbaco()

@@ -34,15 +34,9 @@ const QColor rosso(0xFF0000u);
 const QColor giallo(0xFFFF00u);
 const QColor verdeAcqua(0x00C0C0u);
 
-QString immagine(const char* nome)
-{
-    return QStringLiteral(":/pictures/%1.svg").arg(QLatin1String(nome));
-}
+QString immagine(const char* nome) { return QStringLiteral(":/pictures/%1.svg").arg(QLatin1String(nome)); }
 
-QCursor puntatoreIcona()
-{
-    return platform::pointer(immagine("iconpointer"), QSize(32, 32), QPoint(16, 16));
-}
+QCursor puntatoreIcona() { return platform::pointer(immagine("iconpointer"), QSize(32, 32), QPoint(16, 16)); }
 
 void colora(QLineEdit* casella, const QColor& inchiostro, const QColor& sfondo)
 {
@@ -102,9 +96,9 @@ void Tavola::costruisciCaselle()
 void Tavola::costruisciPulsanti()
 {
     const QFont carattere = platform::font(QStringLiteral("MS Sans Serif"), 8.25, FontStyle::Bold);
-    cmdNext = new Pulsante(superficie, QStringLiteral("cmdNext"), QRect(32, 488, 121, 57),
-                           QStringLiteral("&Nuovo calcolo"), rosa,
-                           {immagine("smile"), immagine("neutral"), immagine("laugh")});
+    cmdNext =
+        new Pulsante(superficie, QStringLiteral("cmdNext"), QRect(32, 488, 121, 57), QStringLiteral("&Nuovo calcolo"),
+                     rosa, {immagine("smile"), immagine("neutral"), immagine("laugh")});
     cmdNext->setFont(carattere);
     cmdNext->setEnabled(false);
     cmdNext->setToolTip(QStringLiteral("Usa il tasto Return(invio) per l'esercizio successivo"));
@@ -132,32 +126,48 @@ void Tavola::costruisciPulsanti()
 void Tavola::costruisciAbaco()
 {
     Shape9 = forma("Shape9", QRect(8, 56, 737, 65),
-                   {.bordo = nero, .spessore = 2, .sfondo = S::WindowBackground,
-                    .riempimento = Riempimento::DiagonaleGiu, .colore = nero});
+                   {.bordo = nero,
+                    .spessore = 2,
+                    .sfondo = S::WindowBackground,
+                    .riempimento = Riempimento::DiagonaleGiu,
+                    .colore = nero});
     Shape1 = forma("Shape1", QRect(16, 304, 729, 81),
-                   {.bordo = S::WindowText, .spessore = 3, .sfondo = ciano, .riempimento = Riempimento::Incrociato,
+                   {.bordo = S::WindowText,
+                    .spessore = 3,
+                    .sfondo = ciano,
+                    .riempimento = Riempimento::Incrociato,
                     .colore = ciano});
 
     Label8 = etichetta("Label8", QRect(32, 16, 89, 25), QStringLiteral("Sedicine"));
     Shape7 = forma("Shape7", QRect(56, 120, 25, 185),
-                   {.bordo = S::WindowText, .spessore = 3, .sfondo = S::WindowBackground,
-                    .riempimento = Riempimento::Pieno, .colore = blunotte});
+                   {.bordo = S::WindowText,
+                    .spessore = 3,
+                    .sfondo = S::WindowBackground,
+                    .riempimento = Riempimento::Pieno,
+                    .colore = blunotte});
     Shape8.add(0, forma("Shape8_0", QRect(8, 144, 129, 193),
                         {.tipo = Tipo::Cerchio, .bordo = S::WindowText, .spessore = 2, .sfondo = S::WindowBackground}));
 
     Label7 = etichetta("Label7", QRect(176, 16, 81, 25), QStringLiteral("Ottine"));
-    Shape2.add(3, forma("Shape2_3", QRect(208, 120, 24, 185),
-                        {.bordo = nero, .spessore = 3, .sfondo = ciano, .riempimento = Riempimento::Pieno, .colore = rosa}));
+    Shape2.add(
+        3, forma("Shape2_3", QRect(208, 120, 24, 185),
+                 {.bordo = nero, .spessore = 3, .sfondo = ciano, .riempimento = Riempimento::Pieno, .colore = rosa}));
     Shape6.add(1, forma("Shape6_1", QRect(152, 176, 129, 129),
-                        {.tipo = Tipo::Cerchio, .bordo = S::WindowText, .spessore = 2,
-                         .riempimento = Riempimento::Pieno, .colore = giallo}));
+                        {.tipo = Tipo::Cerchio,
+                         .bordo = S::WindowText,
+                         .spessore = 2,
+                         .riempimento = Riempimento::Pieno,
+                         .colore = giallo}));
 
     Label5 = etichetta("Label5", QRect(320, 16, 81, 25), QStringLiteral("Quartine"));
     Shape2.add(2, forma("Shape2_2", QRect(360, 120, 25, 185),
                         {.bordo = nero, .spessore = 3, .riempimento = Riempimento::Pieno, .colore = rosso}));
     Shape5.add(1, forma("Shape5_1", QRect(312, 88, 129, 305),
-                        {.tipo = Tipo::Cerchio, .bordo = S::WindowText, .spessore = 2,
-                         .riempimento = Riempimento::Pieno, .colore = blu}));
+                        {.tipo = Tipo::Cerchio,
+                         .bordo = S::WindowText,
+                         .spessore = 2,
+                         .riempimento = Riempimento::Pieno,
+                         .colore = blu}));
 
     Label4 = etichetta("Label4", QRect(480, 16, 49, 25), QStringLiteral("Duine"), {.centrata = false});
     Shape2.add(1, forma("Shape2_1", QRect(512, 120, 25, 185),
@@ -166,23 +176,28 @@ void Tavola::costruisciAbaco()
                         {.tipo = Tipo::Cerchio, .bordo = S::WindowText, .spessore = 2, .sfondo = verdeAcqua}));
 
     Label2 = etichetta("Label2", QRect(624, 16, 57, 25), QStringLiteral("Unit\u00E0"));
-    Shape2.add(0, forma("Shape2_0", QRect(664, 120, 25, 185), {.bordo = S::WindowText, .spessore = 3, .sfondo = verde}));
+    Shape2.add(0,
+               forma("Shape2_0", QRect(664, 120, 25, 185), {.bordo = S::WindowText, .spessore = 3, .sfondo = verde}));
     Shape3.add(1, forma("Shape3_1", QRect(600, 176, 153, 129),
-                        {.tipo = Tipo::Cerchio, .bordo = S::WindowText, .spessore = 2, .sfondo = lilla,
-                         .riempimento = Riempimento::Pieno, .colore = magenta}));
+                        {.tipo = Tipo::Cerchio,
+                         .bordo = S::WindowText,
+                         .spessore = 2,
+                         .sfondo = lilla,
+                         .riempimento = Riempimento::Pieno,
+                         .colore = magenta}));
 }
 
 // The verdict line and, below it, each score's caption above its count.
 void Tavola::costruisciPunteggi()
 {
-    lblMessage = etichetta("lblMessage", QRect(368, 344, 87, 37), QStringLiteral("io"),
-                           {.carattere = platform::font(QStringLiteral("MS Sans Serif"), 24, FontStyle::BoldItalic),
-                            .colore = rosso});
+    lblMessage = etichetta(
+        "lblMessage", QRect(368, 344, 87, 37), QStringLiteral("io"),
+        {.carattere = platform::font(QStringLiteral("MS Sans Serif"), 24, FontStyle::BoldItalic), .colore = rosso});
     lblMessage->setCursor(puntatoreIcona());
     // Hidden, and nothing reads or writes it.
-    Lblesatto = etichetta("Lblesatto", QRect(193, 104, 39, 13), QString(),
-                          {.carattere = platform::font(QStringLiteral("MS Sans Serif"), 8.25), .colore = grigio,
-                           .centrata = false});
+    Lblesatto = etichetta(
+        "Lblesatto", QRect(193, 104, 39, 13), QString(),
+        {.carattere = platform::font(QStringLiteral("MS Sans Serif"), 8.25), .colore = grigio, .centrata = false});
     Lblesatto->hide();
 
     const QFont didascalia = platform::font(QStringLiteral("MS Sans Serif"), 18);
@@ -206,9 +221,9 @@ void Tavola::costruisciMenu()
 {
     auto* crediti = menuBar()->addMenu(QStringLiteral("Freeware"));
     crediti->setObjectName(QStringLiteral("Ciao_1"));
-    for (const char* riga : {"Contaperle " CONTAPERLE_VERSION ": impara a leggere l'abaco binario",
-                             "Software libero: GPL 3 o successive", "Cinque aste, una perla per asta",
-                             "Scritto in C++ con Qt"})
+    for (const char* riga :
+         {"Contaperle " CONTAPERLE_VERSION ": impara a leggere l'abaco binario", "Software libero: GPL 3 o successive",
+          "Cinque aste, una perla per asta", "Scritto in C++ con Qt"})
         crediti->addAction(QString::fromUtf8(riga))->setObjectName(QStringLiteral("Credito"));
     Ciao.add(1, crediti);
 
@@ -224,10 +239,10 @@ void Tavola::costruisciMenu()
 void Tavola::impila()
 {
     const QList<QWidget*> davantiDietro = {
-        Text3,     Text2,     Text1,     cmdNext,   cmdExit,   Picture1,   Label8,     Label7,
-        Label5,    Label4,    Label2,    Shape9,    &Shape8(0), Shape7,    &Shape3(1), &Shape2(0),
-        &Shape6(1), Lblesatto, &Shape4(1), &Shape5(1), lblMessage, Shape1,   Label1,     Label3,
-        lblScore2, lblScore1, lblScore,  Label6,    &Shape2(1), &Shape2(2), &Shape2(3),
+        Text3,      Text2,     Text1,      cmdNext,    cmdExit,    Picture1,   Label8,     Label7,
+        Label5,     Label4,    Label2,     Shape9,     &Shape8(0), Shape7,     &Shape3(1), &Shape2(0),
+        &Shape6(1), Lblesatto, &Shape4(1), &Shape5(1), lblMessage, Shape1,     Label1,     Label3,
+        lblScore2,  lblScore1, lblScore,   Label6,     &Shape2(1), &Shape2(2), &Shape2(3),
     };
     for (QWidget* controllo : davantiDietro)
         controllo->lower();

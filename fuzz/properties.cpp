@@ -13,7 +13,11 @@
 #include <regex>
 #include <stdexcept>
 
-static void require(bool holds, const char* what) { if (!holds) throw std::logic_error(what); }
+static void require(bool holds, const char* what)
+{
+    if (!holds)
+        throw std::logic_error(what);
+}
 
 // Each property gets the input as text and its first sixteen bytes as two
 // numbers, zero where the input is short.
@@ -29,7 +33,8 @@ void numberWords(const std::string&, std::int64_t bits, std::int64_t choice)
     const int error = errore([&] { spelled = words::Vocabolario().numlett(numer); });
     const bool big = raw >= 10'000'000'000'000'000, none = big || raw < 10000;
     require(spelled.find_first_not_of("abcdefghijklmnopqrstuvwxyz") == std::string::npos && error == (big ? 9 : 0)
-                && spelled.empty() == none && numer.raw() == (none ? raw : raw % 10000), "numlett");
+                && spelled.empty() == none && numer.raw() == (none ? raw : raw % 10000),
+            "numlett");
 }
 
 // The text read by textToDouble, textToLong and Currency::fromText, and back
@@ -44,11 +49,15 @@ void conversions(const std::string& text, std::int64_t bits, std::int64_t pair)
     // The C library's reading, correctly rounded, is the yardstick.
     const double nearest = number ? std::strtod(text.c_str(), nullptr) : 0, far = std::abs(nearest);
     require(errore([&] { require(platform::textToDouble(text) == nearest, "textToDouble value"); })
-                == (!number ? 13 : std::isinf(far) ? 6 : 0), "textToDouble error");
+                == (!number           ? 13
+                    : std::isinf(far) ? 6
+                                      : 0),
+            "textToDouble error");
     platform::Currency amount;
     const int amountError = errore([&] { amount = platform::Currency::fromText(text); });
     require(currency ? (amountError == 6 && far >= 922337203685477.5) || (!amountError && amount.toDouble() == nearest)
-                     : amountError == 13, "Currency::fromText, toDouble");
+                     : amountError == 13,
+            "Currency::fromText, toDouble");
     // Where the exact value is at hand, textToLong must be it rounded half to even.
     const int longError = errore([&] {
         const std::int32_t whole = platform::textToLong(text);
@@ -60,7 +69,8 @@ void conversions(const std::string& text, std::int64_t bits, std::int64_t pair)
     const auto value = std::bit_cast<double>(bits);
     std::string shown;
     require(errore([&] { shown = platform::doubleToText(value); }) == (std::isfinite(value) ? 0 : 6)
-                && (shown.empty() || (shown[0] != ' ' && platform::textToDouble(shown) == value)), "doubleToText");
+                && (shown.empty() || (shown[0] != ' ' && platform::textToDouble(shown) == value)),
+            "doubleToText");
     // The C library prints the exact expansion rounded half to even, as
     // Currency::fromDouble must round it.
     char printed[400];
@@ -72,7 +82,8 @@ void conversions(const std::string& text, std::int64_t bits, std::int64_t pair)
     // Each operation with its result in full: kept when it fits 16 bits, else error 6.
     for (const auto& [op, full] : {std::pair{&platform::add16, a + b}, std::pair{&platform::mul16, a * b}})
         require(errore([&, op = op, full = full] { require(op(a, b) == full, "16-bit"); })
-                    == (full == std::int16_t(full) ? 0 : 6), "16-bit");
+                    == (full == std::int16_t(full) ? 0 : 6),
+                "16-bit");
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)

@@ -27,8 +27,7 @@ QColor systemColour(SystemColour element)
     case SystemColour::WindowText: return palette.color(QPalette::Text);
     case SystemColour::ButtonText: return palette.color(QPalette::ButtonText);
     case SystemColour::ScrollBar: return palette.color(QPalette::Midlight);
-    case SystemColour::InactiveCaptionText:
-        return palette.color(QPalette::Inactive, QPalette::WindowText);
+    case SystemColour::InactiveCaptionText: return palette.color(QPalette::Inactive, QPalette::WindowText);
     }
     return palette.color(QPalette::WindowText);
 }

@@ -35,10 +35,7 @@ void mixClock()
     nextWord();
 }
 
-double nextFraction()
-{
-    return static_cast<double>(nextWord() >> 11) * 0x1p-53;
-}
+double nextFraction() { return static_cast<double>(nextWord() >> 11) * 0x1p-53; }
 
 QMessageBox::StandardButton defaultButton(int flags, QMessageBox::StandardButtons buttons)
 {
@@ -107,15 +104,9 @@ void randomize() { services().randomize(); }
 double rnd() { return services().rnd(); }
 QDateTime now() { return services().now(); }
 
-QString timeText(const QDateTime& when)
-{
-    return QLocale().toString(when.time(), QLocale::ShortFormat);
-}
+QString timeText(const QDateTime& when) { return QLocale().toString(when.time(), QLocale::ShortFormat); }
 
-QString dateText(const QDateTime& when)
-{
-    return QLocale().toString(when.date(), QLocale::ShortFormat);
-}
+QString dateText(const QDateTime& when) { return QLocale().toString(when.date(), QLocale::ShortFormat); }
 
 int msgBox(const QString& prompt, int flags, const QString& title)
 {

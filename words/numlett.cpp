@@ -12,10 +12,10 @@ namespace {
 
 // The words from 0 to 20, then the tens; 17 is spelled as Italian spells it.
 constexpr std::array<std::string_view, 28> tabella = {
-    "", "uno", "due", "tre", "quattro", "cinque", "sei", "sette", "otto", "nove",
-    "dieci", "undici", "dodici", "tredici", "quattordici", "quindici", "sedici",
-    "diciassette", "diciotto", "diciannove", "venti", "trenta", "quaranta",
-    "cinquanta", "sessanta", "settanta", "ottanta", "novanta",
+    "",         "uno",         "due",      "tre",        "quattro", "cinque",  "sei",         "sette",
+    "otto",     "nove",        "dieci",    "undici",     "dodici",  "tredici", "quattordici", "quindici",
+    "sedici",   "diciassette", "diciotto", "diciannove", "venti",   "trenta",  "quaranta",    "cinquanta",
+    "sessanta", "settanta",    "ottanta",  "novanta",
 };
 
 // 1000 to the power 0 to 3, exact in double precision; read from a table
@@ -26,10 +26,7 @@ constexpr std::array<double, 4> potenze = {1, 1e3, 1e6, 1e9};
 // 10^12 up the words stop with error 9 instead of spelling non-words.
 constexpr double gruppoMassimo = 999;
 
-void togliUltimi(std::string& testo, std::size_t quanti)
-{
-    testo.resize(testo.size() - quanti);
-}
+void togliUltimi(std::string& testo, std::size_t quanti) { testo.resize(testo.size() - quanti); }
 
 }
 
@@ -51,10 +48,7 @@ std::string Vocabolario::numlett(platform::Currency& numer)
     return testo;
 }
 
-void Vocabolario::riempi()
-{
-    std::copy(tabella.begin(), tabella.end(), parole.begin() + 1);
-}
+void Vocabolario::riempi() { std::copy(tabella.begin(), tabella.end(), parole.begin() + 1); }
 
 std::string_view Vocabolario::parola(double indice) const
 {
@@ -91,9 +85,7 @@ void Vocabolario::aggiungiScala(std::string& testo, int esponente, double gruppo
 {
     const bool uno = gruppo == 1;
     switch (esponente) {
-    case 3:
-        testo = uno ? std::string("unmiliardo") : testo + "miliardi";
-        break;
+    case 3: testo = uno ? std::string("unmiliardo") : testo + "miliardi"; break;
     case 2:
         if (uno)
             togliUltimi(testo, 3);
@@ -104,8 +96,7 @@ void Vocabolario::aggiungiScala(std::string& testo, int esponente, double gruppo
             togliUltimi(testo, 3);
         testo += uno ? "mille" : "mila";
         break;
-    default:
-        break;
+    default: break;
     }
 }
 

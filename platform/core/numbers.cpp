@@ -52,8 +52,8 @@ double textToDouble(std::string_view text)
 {
     const std::string_view number = withoutPlus(trimmed(text));
     double value = 0;
-    const auto [end, error] = std::from_chars(number.data(), number.data() + number.size(), value,
-                                              std::chars_format::fixed);
+    const auto [end, error] =
+        std::from_chars(number.data(), number.data() + number.size(), value, std::chars_format::fixed);
     if (end != number.data() + number.size() || error == std::errc::invalid_argument)
         raise(RuntimeError::TypeMismatch);
     if (error == std::errc::result_out_of_range) {

@@ -16,14 +16,8 @@ const char* describe(int number)
 
 }
 
-RuntimeError::RuntimeError(int number)
-    : number_(number), description_(describe(number))
-{
-}
+RuntimeError::RuntimeError(int number) : number_(number), description_(describe(number)) {}
 
-void raise(int number)
-{
-    throw RuntimeError(number);
-}
+void raise(int number) { throw RuntimeError(number); }
 
 }

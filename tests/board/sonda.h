@@ -13,7 +13,11 @@
 // it is empty), the clock stands still, message boxes are recorded and
 // answered at once, and the end of the program is only noted.
 struct Servizi {
-    struct Scatola { QString prompt; int flags; QString titolo; };
+    struct Scatola {
+        QString prompt;
+        int flags;
+        QString titolo;
+    };
 
     std::deque<int> valori;
     QList<Scatola> scatole;
@@ -73,7 +77,12 @@ inline QImage quadro(board::Tavola& tavola) { return tavola.centralWidget()->gra
 
 // The five beads by weight: control name, centre, bead colour, colour of the
 // rod behind it.
-struct Perla { int peso; const char* nome; QPoint centro; QColor perla, asta; };
+struct Perla {
+    int peso;
+    const char* nome;
+    QPoint centro;
+    QColor perla, asta;
+};
 
 inline QList<Perla> perle()
 {
@@ -88,7 +97,11 @@ inline QList<Perla> perle()
 }
 
 // Shows the window (running its activation) and waits until it has the focus.
-inline bool mostra(board::Tavola& tavola) { tavola.show(); return QTest::qWaitForWindowActive(&tavola); }
+inline bool mostra(board::Tavola& tavola)
+{
+    tavola.show();
+    return QTest::qWaitForWindowActive(&tavola);
+}
 
 // Types the answer into Text3 and presses Enter.
 inline void rispondi(board::Tavola& tavola, const QString& risposta)

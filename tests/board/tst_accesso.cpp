@@ -13,20 +13,23 @@ class TstAccesso : public QObject {
 
 private slots:
     // A window on its first exercise, 5; then come 9 and 10.
-    void init() {
+    void init()
+    {
         servizi = new Servizi;
         servizi->valori = {5, 9, 10};
         tavola = new board::Tavola;
         QVERIFY(mostra(*tavola));
     }
 
-    void cleanup() {
+    void cleanup()
+    {
         delete tavola;
         delete servizi;
         QApplication::setPalette(QPalette());
     }
 
-    void heldKeyCountsOnce_data() {
+    void heldKeyCountsOnce_data()
+    {
         QTest::addColumn<QString>("dove");
         QTest::addColumn<int>("tasto");
         QTest::addColumn<int>("esercizi");
@@ -37,7 +40,8 @@ private slots:
 
     // The first press counts (an answer judged or an exercise drawn); the
     // repeats of the held key, wherever the focus has gone, count nothing.
-    void heldKeyCountsOnce() {
+    void heldKeyCountsOnce()
+    {
         QFETCH(QString, dove);
         QFETCH(int, tasto);
         QFETCH(int, esercizi);
@@ -55,14 +59,16 @@ private slots:
         QVERIFY2(!controllo<QPushButton>(tavola, "cmdNext")->isDown(), "a repeat scheduled a click");
     }
 
-    void loneAltStealsNothing() {
+    void loneAltStealsNothing()
+    {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Alt);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
         QCOMPARE(tavola->numErrate, 1);
     }
 
     // After a right answer to 5 and a wrong one to 9, in reading order.
-    void screenReaderHearsTheBoard() {
+    void screenReaderHearsTheBoard()
+    {
         rispondi(*tavola, "5");
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
         rispondi(*tavola, "8");
@@ -71,8 +77,8 @@ private slots:
         for (int indice = 0; indice < superficie->childCount(); ++indice)
             nomi << superficie->child(indice)->text(QAccessible::Name);
         QCOMPARE(nomi, QStringList({"Sedicine", "Ottine", "Quartine", "Duine", "Unità", "Perle su: Ottine, Unità",
-                                    "Sbagliato!! 9", "Risposte esatte", "1", "Risposte errate", "1",
-                                    "Risposte totali", "2", "Risposta", "Nuovo calcolo", "Exit"}));
+                                    "Sbagliato!! 9", "Risposte esatte", "1", "Risposte errate", "1", "Risposte totali",
+                                    "2", "Risposta", "Nuovo calcolo", "Exit"}));
         QCOMPARE(superficie->child(13)->text(QAccessible::Description), controllo(tavola, "Text3")->toolTip());
         // Text1 holds the answer.
         QVERIFY(!QAccessible::queryAccessibleInterface(controllo(tavola, "Text1"))->textInterface());
@@ -80,10 +86,15 @@ private slots:
 
     // Wide enough for the title in a bold title-bar font beside a window
     // manager's icon and three buttons, each as wide as the font is high.
-    void farewellBoxShowsItsWholeTitle() {
+    void farewellBoxShowsItsWholeTitle()
+    {
         const QString titolo = QStringLiteral("Data 06/12/26");
         int largo = 0;
-        QTimer::singleShot(0, [&] { QWidget* w = QApplication::activeModalWidget(); largo = w->width(); w->close(); });
+        QTimer::singleShot(0, [&] {
+            QWidget* w = QApplication::activeModalWidget();
+            largo = w->width();
+            w->close();
+        });
         platform::defaultServices().msgBox(QStringLiteral("Ciao a presto. Ore 09:05"), platform::OkOnly, titolo);
         const QFont sistema = QFontDatabase::systemFont(QFontDatabase::TitleFont);
         const QFontMetrics metrica(QFont(sistema.family(), sistema.pointSize(), QFont::Bold));
@@ -92,7 +103,8 @@ private slots:
 
     // A dark desktop theme writes button text in white: on the light pink and
     // teal faces the captions must stay dark.
-    void captionsStandOutOnADarkTheme() {
+    void captionsStandOutOnADarkTheme()
+    {
         QApplication::setPalette(QPalette(QColor(0x30, 0x30, 0x30)));
         for (const char* nome : {"cmdNext", "cmdExit"}) {
             const QImage testo = controllo(tavola, nome)->grab(QRect(2, 38, 116, 15)).toImage();
@@ -105,7 +117,8 @@ private slots:
 
     // The verdict line and cmdNext show their own pointer all over; the beads
     // leave the window's own.
-    void onlyControlsWithAPointerTakeTheMouse() {
+    void onlyControlsWithAPointerTakeTheMouse()
+    {
         rispondi(*tavola, "13");
         QWidget* verdetto = controllo(tavola, "lblMessage");
         for (int x = verdetto->x(); x <= verdetto->geometry().right(); x += 4)
@@ -118,7 +131,8 @@ private slots:
 
     // An access key clicks its button a moment later: here while the question
     // of Ctrl+N is open, which must drop the click.
-    void nothingRunsBehindABox() {
+    void nothingRunsBehindABox()
+    {
         const auto registra = platform::services().msgBox;
         const QList<QPushButton*> pulsanti = tavola->findChildren<QPushButton*>();
         platform::services().msgBox = [&](const QString& prompt, int flags, const QString& titolo) {

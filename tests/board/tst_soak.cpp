@@ -8,7 +8,12 @@
 #include <unistd.h>
 
 // Resident memory in KiB: the second figure of /proc/self/statm, in pages.
-static long memoria() { long p = 0; std::ifstream("/proc/self/statm") >> p >> p; return p * getpagesize() / 1024; }
+static long memoria()
+{
+    long p = 0;
+    std::ifstream("/proc/self/statm") >> p >> p;
+    return p * getpagesize() / 1024;
+}
 
 class TstSoak : public QObject {
     Q_OBJECT

@@ -26,11 +26,14 @@ QString stato(Tavola& t)
         if (controllo(&t, perla.nome)->isVisible())
             viste << QString::number(perla.peso);
     auto* messaggio = controllo<board::Etichetta>(&t, "lblMessage");
-    return QStringList{testo(&t, "Text1"), testo(&t, "Text3"), messaggio->caption(),
+    return QStringList{testo(&t, "Text1"),
+                       testo(&t, "Text3"),
+                       messaggio->caption(),
                        messaggio->foreColor().name(),
                        caption(&t, "lblScore") + ' ' + caption(&t, "lblScore1") + ' ' + caption(&t, "lblScore2"),
                        QStringLiteral("%1 %2 %3").arg(t.numEsatte).arg(t.numErrate).arg(t.numEsercizi),
-                       t.focusWidget() ? t.focusWidget()->objectName() : QString(), viste.join(' '),
+                       t.focusWidget() ? t.focusWidget()->objectName() : QString(),
+                       viste.join(' '),
                        platform::toQColor(t.BackColor()).name()}
         .join('|');
 }
@@ -92,10 +95,10 @@ private slots:
         riga("Enter again counts again", {}, "7\r\t\t\n",
              "13|7|Sbagliato!! 13|#ff0000|0 2 2|0 2 0|cmdNext|8 4 1|#147d19");
         riga("no Enter, nothing counted", {3, 2}, "13\t ", "18|||#0000ff|3 0 5|3 2 1|Text3|16 2|#16807d");
-        riga("right at 32767 overflows", {32767}, "13\r",
-             "13|13||#ff0000|0 0 0|32767 0 0|cmdNext|8 4 1|#147d19", overflow);
-        riga("wrong at 32767 overflows", {0, 32767}, "1\r",
-             "13|1||#ff0000|0 0 0|0 32767 0|cmdNext|8 4 1|#147d19", overflow);
+        riga("right at 32767 overflows", {32767}, "13\r", "13|13||#ff0000|0 0 0|32767 0 0|cmdNext|8 4 1|#147d19",
+             overflow);
+        riga("wrong at 32767 overflows", {0, 32767}, "1\r", "13|1||#ff0000|0 0 0|0 32767 0|cmdNext|8 4 1|#147d19",
+             overflow);
         riga("total 32768 overflows, not shown", {767, 32000}, "1\r",
              "13|1|Sbagliato!! 13|#ff0000|767 32001 0|767 32001 0|cmdNext|8 4 1|#147d19", overflow);
         riga("exercise 32768 overflows, beads shown", {0, 0, 32767}, "\t\r",
@@ -103,8 +106,8 @@ private slots:
         riga("1: units bead; no answers", {}, "\t\r", "1|||#ff0000|0 0 0|0 0 1|Text3|1|#147d19", {}, 1);
         riga("10: twos, eights; 4 wrong", {0, 4}, "\t\r", "10|||#ff0000|0 4 4|0 4 1|Text3|8 2|#187de1", {}, 10);
         riga("16: sixteens; 5 wrong, blue full", {0, 5}, "\t\r", "16|||#ff0000|0 5 5|0 5 1|Text3|16|#197dff", {}, 16);
-        riga("31: all five; 655 wrong", {0, 655}, "\t\r",
-             "31|||#ff0000|0 655 655|0 655 1|Text3|16 8 4 2 1|#ff7dff", {}, 31);
+        riga("31: all five; 655 wrong", {0, 655}, "\t\r", "31|||#ff0000|0 655 655|0 655 1|Text3|16 8 4 2 1|#ff7dff", {},
+             31);
         riga("7: lowest three; 32643 right, green full", {32643}, "\t\r",
              "7|||#ff0000|32643 0 32643|32643 0 1|Text3|4 2 1|#14ff19", {}, 7);
         riga("NUOVO, No: the contest goes on", {}, "4\r^", sbagliata, nuova, 18, platform::ReplyNo);

@@ -8,7 +8,12 @@ using namespace platform;
 namespace {
 
 // The value a call gives, or else the run-time error it raises.
-struct Caso { const char* nome; std::function<long long()> calcolo; long long atteso; int errore; };
+struct Caso {
+    const char* nome;
+    std::function<long long()> calcolo;
+    long long atteso;
+    int errore;
+};
 
 const Caso casi[] = {
     {"32766 + 1 is 32767", [] { return add16(32766, 1); }, 32767, 0},

@@ -4,7 +4,9 @@
 namespace {
 
 // The value given, its words, and what numlett leaves in it. No words: error 9.
-struct Caso { const char *nome, *numer, *testo, *resto; };
+struct Caso {
+    const char *nome, *numer, *testo, *resto;
+};
 
 constexpr const char* massimo = "novecentonovantanovemiliardinovecentonovantanovemilioni"
                                 "novecentonovantanovemilanovecentonovantanove";
