@@ -14,14 +14,14 @@ class Superficie : public QAccessibleWidget {
 public:
     explicit Superficie(QWidget* superficie) : QAccessibleWidget(superficie) {}
 
-    int childCount() const override { return ordine().size(); }
+    int childCount() const override { return static_cast<int>(ordine().size()); }
     QAccessibleInterface* child(int indice) const override
     {
         return QAccessible::queryAccessibleInterface(ordine().value(indice));
     }
     int indexOfChild(const QAccessibleInterface* figlio) const override
     {
-        return figlio ? ordine().indexOf(qobject_cast<QWidget*>(figlio->object())) : -1;
+        return figlio ? static_cast<int>(ordine().indexOf(qobject_cast<QWidget*>(figlio->object()))) : -1;
     }
 
 private:
