@@ -51,20 +51,31 @@ Currency Currency::fromText(std::string_view text)
 }
 
 // Multiplying by 10,000 in double would round first; the decimal expansion
-// rounded half to even at the fourth decimal is exact.
+// rounded half to even at the fourth decimal is exact. Whole numbers, as the
+// number words pass, take the short way: exact in integers.
 Currency Currency::fromDouble(double value)
 {
     if (!std::isfinite(value))
         raise(RuntimeError::Overflow);
+    if (std::trunc(value) == value && std::abs(value) <= 0x1p53) {
+        std::int64_t raw = 0;
+        if (__builtin_mul_overflow(static_cast<std::int64_t>(value), scale, &raw))
+            raise(RuntimeError::Overflow);
+        return Currency(raw);
+    }
     char text[std::numeric_limits<double>::max_exponent10 + decimals + 4];
     const auto end = std::to_chars(text, text + sizeof text, value, std::chars_format::fixed, decimals).ptr;
     return fromText(std::string_view(text, static_cast<std::size_t>(end - text)));
 }
 
-// The raw value over 10,000 as decimal text, "38928e-4", which from_chars
-// rounds to the nearest double.
+// Up to 2^53 the raw value and 10,000 are exact doubles, and their quotient
+// is rounded correctly; past it, the raw value over 10,000 as decimal text,
+// "38928e-4", which from_chars rounds to the nearest double.
 double Currency::toDouble() const
 {
+    constexpr std::int64_t exact = std::int64_t{1} << 53;
+    if (raw_ >= -exact && raw_ <= exact)
+        return static_cast<double>(raw_) / scale;
     char text[32];
     char* end = std::to_chars(text, text + sizeof text, raw_).ptr;
     end = std::copy_n("e-4", 3, end);
