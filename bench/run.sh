@@ -19,26 +19,12 @@ else
     pairs=15 copies=20 seconds=5 clicks=2000 ms=300
 fi
 
-# A private X server on the first free display of :65..:74, with room for
-# twenty windows side by side. It counts as ours once its lock file names it.
-server=""
+# A private X server with room for twenty windows side by side.
+source "$(dirname "$0")/../tools/xvfb.sh"
 XDG_RUNTIME_DIR=$(mktemp -d /tmp/contaperle-bench.XXXXXX)
 export XDG_RUNTIME_DIR
-trap '[ -z "$server" ] || { kill "$server"; wait "$server"; } 2>/dev/null; rm -rf "$XDG_RUNTIME_DIR"' EXIT
-for d in 65 66 67 68 69 70 71 72 73 74; do
-    [ -e "/tmp/.X$d-lock" ] || [ -e "/tmp/.X11-unix/X$d" ] && continue
-    Xvfb ":$d" -noreset -nolisten tcp -screen 0 3840x2400x24 >/dev/null 2>&1 &
-    server=$!
-    for _ in $(seq 50); do
-        kill -0 "$server" 2>/dev/null || break
-        [ "$(tr -d ' \n' 2>/dev/null <"/tmp/.X$d-lock")" = "$server" ] && [ -e "/tmp/.X11-unix/X$d" ] && break 2
-        sleep 0.1
-    done
-    kill "$server" 2>/dev/null || true; wait "$server" 2>/dev/null || true
-    server=""
-done
-[ -n "$server" ] || { echo "run.sh: no free display among :65..:74" >&2; exit 1; }
-export DISPLAY=:$d
+trap 'xvfb_stop; rm -rf "$XDG_RUNTIME_DIR"' EXIT
+xvfb_start 3840x2400x24 || exit 1
 unset QT_QPA_PLATFORM
 # As on an Italian desktop: Qt's own words come in Italian.
 export LC_ALL=C.UTF-8 LANGUAGE=it

@@ -6,21 +6,14 @@
 set -uo pipefail
 APP=${1:?usage: drill.sh PATH_TO_contaperle}
 for t in Xvfb xdotool import convert; do command -v $t >/dev/null || { echo "skipped: no $t" >&2; exit 77; }; done
-SHOTS=$(mktemp -d /tmp/contaperle-e2e.XXXXXX) SHOT="(none yet)" XPID="" APID="" N=0
+source "$(dirname "$0")/../../tools/xvfb.sh"
+SHOTS=$(mktemp -d /tmp/contaperle-e2e.XXXXXX) SHOT="(none yet)" APID="" N=0
 # A program killed here ends with status 143; the X server must go all the same.
-trap 'for pid in $APID $XPID; do kill $pid; wait $pid; done 2>/dev/null' EXIT
+trap '[ -z "$APID" ] || { kill $APID; wait $APID; } 2>/dev/null; xvfb_stop' EXIT
 trap 'exit 1' INT TERM
 fail() { echo "FAIL: $* (last screenshot: $SHOT, all in $SHOTS)" >&2; echo "e2e: 0 passed, 1 failed"; exit 1; }
 
-# Own X server on the first free display of :91..:99: on a taken one Xvfb exits, and
-# -displayfd tells when ours is ready.
-for d in $(seq 91 99); do
-    Xvfb ":$d" -displayfd 3 -noreset -screen 0 1024x768x24 3>"$SHOTS/ready" 2>"$SHOTS/xvfb.log" & XPID=$!
-    while kill -0 "$XPID" 2>/dev/null && [ ! -s "$SHOTS/ready" ]; do sleep 0.1; done
-    [ -s "$SHOTS/ready" ] && export DISPLAY=":$d" && break
-    XPID=""
-done
-[ -n "$XPID" ] || fail "could not start Xvfb on any of :91..:99"
+xvfb_start 1024x768x24 || fail "could not start Xvfb"
 unset QT_QPA_PLATFORM && export LANG=C.UTF-8 LC_ALL=C.UTF-8
 
 "$APP" >"$SHOTS/app.log" 2>&1 & APID=$!
