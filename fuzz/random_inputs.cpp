@@ -13,7 +13,8 @@ int main()
         // Half the inputs mostly what numbers are written with, so that much
         // of the text is one; half any bytes, so doubles take every exponent.
         for (auto& byte : input)
-            byte = static_cast<std::uint8_t>(i % 2 || chance() % 8 == 0 ? chance() : "0123456789. -+"[chance() % 14]);
+            byte = static_cast<std::uint8_t>(
+                i % 2 || chance() % 8 == 0 ? chance() : static_cast<std::uint8_t>("0123456789. -+"[chance() % 14]));
         LLVMFuzzerTestOneInput(input, chance() % sizeof input);
     }
 }

@@ -34,11 +34,13 @@ void TstSoak::migliaiaDiEsercizi()
     board::Gara gara;
     gara.avvia();
     QTRY_COMPARE(QApplication::activeWindow(), gara.tavola());
-    int esatte = 0, errate = 0, primi = 0;
+    int esatte = 0, errate = 0;
+    long primi = 0;
     for (int i = 1; i <= esercizi; ++i) {
         const QString giusta = testo(gara.tavola(), "Text1"), strana = "\u00E8\u20AC\x01\x7F" + giusta;
         // The sixth answer is a paste.
-        const QString risposta = std::array<QString, 6>{giusta, giusta + "0", {}, strana, giusta, {}}[i % 6];
+        const QString risposta =
+            std::array<QString, 6>{giusta, giusta + "0", {}, strana, giusta, {}}[std::size_t(i % 6)];
         QTest::sendKeyEvent(QTest::Click, QApplication::focusWidget(), i % 6 == 5 ? Qt::Key_V : Qt::Key_unknown,
                             risposta, i % 6 == 5 ? Qt::ControlModifier : Qt::NoModifier);
         (i % 6 == 0 || i % 6 == 4 ? esatte : errate)++;

@@ -252,8 +252,9 @@ private slots:
         QFETCH(int, esercizi);
         // As the keyboard sends it: to the shortcut map first, then to the focus.
         const auto invia = [tasto](bool giu, bool ripetuto) {
-            QTest::simulateEvent(QApplication::focusWidget(), giu, tasto & ~Qt::KeyboardModifierMask,
-                                 Qt::KeyboardModifiers(tasto & Qt::KeyboardModifierMask), QString(), ripetuto);
+            QTest::simulateEvent(QApplication::focusWidget(), giu, tasto & ~int(Qt::KeyboardModifierMask),
+                                 Qt::KeyboardModifiers::fromInt(unsigned(tasto) & Qt::KeyboardModifierMask), QString(),
+                                 ripetuto);
         };
         controllo(tavola(), qPrintable(dove))->setFocus();
         invia(true, false);
