@@ -9,14 +9,27 @@
 #include <algorithm>
 #include <bit>
 #include <cmath>
+#include <compare>
 #include <cstdio>
 #include <regex>
 #include <stdexcept>
+#include <tuple>
 
 static void require(bool holds, const char* what)
 {
     if (!holds)
         throw std::logic_error(what);
+}
+
+// A decimal's size, from its whole and fraction digits, against a bound, exactly.
+static std::strong_ordering size(std::string whole, std::string fraction, std::string_view bound)
+{
+    whole.erase(0, whole.find_first_not_of('0'));
+    fraction.erase(fraction.find_last_not_of('0') + 1);
+    const auto point = bound.find('.');
+    const std::string_view boundWhole = bound.substr(0, point), boundFraction = bound.substr(point + 1);
+    return std::tuple(whole.size(), std::string_view(whole), std::string_view(fraction))
+           <=> std::tuple(boundWhole.size(), boundWhole, boundFraction);
 }
 
 // Each property gets the input as text and its first sixteen bytes as two
@@ -43,9 +56,15 @@ void numberWords(const std::string&, std::int64_t bits, std::int64_t choice)
 void conversions(const std::string& text, std::int64_t bits, std::int64_t pair)
 {
     // Spaces, an optional sign, digits with at most one point, spaces.
-    static const std::regex shape(R"( *[-+]?(?=\.?[0-9])[0-9]*(\.([0-9]*))? *)");
+    static const std::regex shape(R"( *([-+]?)(?=\.?[0-9])([0-9]*)(\.([0-9]*))? *)");
     std::smatch parts;
-    const bool number = std::regex_match(text, parts, shape), currency = number && parts.length(2) <= 4;
+    const bool number = std::regex_match(text, parts, shape), currency = number && parts.length(4) <= 4;
+    // Within range exactly up to each bound, which differs by sign.
+    const bool minus = number && parts.str(1) == "-";
+    const auto within = [&](std::string_view below, std::string_view above, bool reached) {
+        const auto order = size(parts.str(2), parts.str(4), minus ? below : above);
+        return order < 0 || (order == 0 && reached);
+    };
     // The C library's reading, correctly rounded, is the yardstick.
     const double nearest = number ? std::strtod(text.c_str(), nullptr) : 0, far = std::abs(nearest);
     require(errore([&] { require(platform::textToDouble(text) == nearest, "textToDouble value"); })
@@ -55,8 +74,10 @@ void conversions(const std::string& text, std::int64_t bits, std::int64_t pair)
             "textToDouble error");
     platform::Currency amount;
     const int amountError = errore([&] { amount = platform::Currency::fromText(text); });
-    require(currency ? (amountError == 6 && far >= 922337203685477.5) || (!amountError && amount.toDouble() == nearest)
-                     : amountError == 13,
+    require(!currency ? amountError == 13
+            : within("922337203685477.5808", "922337203685477.5807", true)
+                ? !amountError && amount.toDouble() == nearest
+                : amountError == 6,
             "Currency::fromText, toDouble");
     // Where the exact value is at hand, textToLong must be it rounded half to even.
     const int longError = errore([&] {
@@ -64,7 +85,8 @@ void conversions(const std::string& text, std::int64_t bits, std::int64_t pair)
         const std::int64_t off = currency && !amountError ? std::abs(amount.raw() - whole * 10000LL) : 0;
         require(std::abs(whole - nearest) <= 0.5 && (off < 5000 || (off == 5000 && whole % 2 == 0)), "textToLong");
     });
-    require(number ? !longError || (longError == 6 && far >= 2147483647.5) : longError == 13, "textToLong error");
+    // Half to even: -2147483648.5 still rounds to -2147483648, 2147483647.5 to 2^31.
+    require(longError == (!number ? 13 : within("2147483648.5", "2147483647.5", minus) ? 0 : 6), "textToLong error");
 
     const auto value = std::bit_cast<double>(bits);
     std::string shown;

@@ -17,13 +17,21 @@ xvfb_start 1024x768x24 || fail "could not start Xvfb"
 unset QT_QPA_PLATFORM && export LANG=C.UTF-8 LC_ALL=C.UTF-8
 
 "$APP" >"$SHOTS/app.log" 2>&1 & APID=$!
-WIN=$(timeout 10 xdotool search --sync --onlyvisible --name '^Contaperle$' | head -1)
-[ -n "$WIN" ] || fail "no visible window named Contaperle within 10 s"
-eval "$(xdotool getwindowgeometry --shell "$WIN")"
-# The client area is 754 x 556 under the menu bar, and no window manager gives it the focus.
-[ "$WIDTH" -eq 754 ] && [ "$HEIGHT" -gt 556 ] || fail "window is ${WIDTH}x${HEIGHT}, want 754 wide, taller than 556"
-OX=$X OY=$((Y + HEIGHT - 556))
-xdotool windowfocus --sync "$WIN" 2>/dev/null
+# The visible window named Contaperle other than $1, and its client area (754 x 556 under the
+# menu bar). No window manager gives it the keyboard: the program must take it itself.
+window() {
+    for _ in $(seq 50); do
+        WIN=$(xdotool search --onlyvisible --name '^Contaperle$' 2>/dev/null | grep -vxF "${1:-none}" | head -1)
+        [ -n "$WIN" ] && break; sleep 0.2
+    done
+    [ -n "$WIN" ] || fail "no new visible window named Contaperle within 10 s"
+    eval "$(xdotool getwindowgeometry --shell "$WIN")"
+    [ "$WIDTH" -eq 754 ] && [ "$HEIGHT" -gt 556 ] || fail "window is ${WIDTH}x${HEIGHT}, want 754 wide, taller than 556"
+    OX=$X OY=$((Y + HEIGHT - 556))
+}
+window
+# Keys go to the window under the pointer when no window has the focus: keep it off the window.
+xdotool mousemove 1020 760
 
 shoot() { N=$((N + 1)); SHOT="$SHOTS/shot$N.png"; import -window root "png:$SHOT"; }
 # Up to 5 s for the verdict line (text centred on x=411, y 344..381) to show more than $1
@@ -44,6 +52,16 @@ xdotool type 0; xdotool key Return
 verdict 30 FF0000 FFFF00 || fail "answer 0: no red verdict within 5 s"
 xdotool key Return
 verdict 17000 00FFFF FF0000 || fail "Return on the verdict: the verdict line did not clear within 5 s"
+
+# Ctrl+N and Yes (the question's default is No): the fresh window must take the keyboard, so
+# that the next answer is judged.
+xdotool key ctrl+n
+BOX=$(timeout 10 xdotool search --sync --name '^INIZIARE NUOVA GARA$' | head -1)
+[ -n "$BOX" ] || fail "Ctrl+N: no window titled 'INIZIARE NUOVA GARA' within 10 s"
+xdotool windowfocus --sync "$BOX" 2>/dev/null; xdotool key alt+y
+window "$WIN"
+xdotool type 0; xdotool key Return
+verdict 30 FF0000 FFFF00 || fail "after a new contest: no red verdict within 5 s"
 
 # Alt+X: the farewell box titled with the date; OK ends the program with status 0.
 xdotool key alt+x
