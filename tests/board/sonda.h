@@ -26,8 +26,7 @@ struct Servizi {
         s.rnd = [this] {
             senzaSeme += !std::exchange(seminato, false);
             const int v = valori.empty() ? 1 : valori.front();
-            if (!valori.empty())
-                valori.pop_front();
+            valori.erase(valori.begin(), valori.begin() + !valori.empty());
             return (v - 0.5) / 31;
         };
         s.now = [] { return QDateTime(QDate(2026, 12, 6), QTime(9, 5, 30)); };
@@ -37,12 +36,7 @@ struct Servizi {
         };
         s.endProgram = [this](int status) { fine = status; };
     }
-    QString elenco() const { return scatole; }
-    ~Servizi()
-    {
-        platform::services() = platform::defaultServices();
-        platform::resumeHandlers();
-    }
+    ~Servizi() { platform::services() = platform::defaultServices(), platform::resumeHandlers(); }
 };
 
 inline const QString overflow = QStringLiteral("Errore di run-time '6':\n\nOverflow|16|Contaperle\n");
@@ -56,15 +50,6 @@ T* controllo(QWidget* tavola, const char* nome)
     if (!w)
         qFatal("no control named %s", nome);
     return w;
-}
-
-// The board as painted, in client-area pixels.
-inline QImage quadro(board::Tavola& tavola) { return tavola.centralWidget()->grab().toImage(); }
-
-// Types the answer into Text3 and presses Enter.
-inline void rispondi(board::Tavola& tavola, const QString& risposta)
-{
-    QTest::keyClicks(controllo<QLineEdit>(&tavola, "Text3"), risposta + '\r');
 }
 
 inline QString caption(QWidget* t, const char* nome) { return controllo<board::Etichetta>(t, nome)->caption(); }
@@ -82,13 +67,11 @@ struct Perla {
 inline QList<Perla> perle()
 {
     const QColor sfondo = QApplication::palette().color(QPalette::Base);
-    return {
-        {16, "Shape8_0", {72, 240}, sfondo, QColor(0x000080)},
-        {8, "Shape6_1", {216, 240}, QColor(0xFFFF00), QColor(0xFF80FF)},
-        {4, "Shape5_1", {376, 240}, QColor(0x0000FF), QColor(0xFF0000)},
-        {2, "Shape4_1", {528, 240}, QColor(0x00C0C0), sfondo},
-        {1, "Shape3_1", {676, 240}, QColor(0xFF00FF), QColor(0x00FF00)},
-    };
+    return {{16, "Shape8_0", {72, 240}, sfondo, QColor(0x000080)},
+            {8, "Shape6_1", {216, 240}, QColor(0xFFFF00), QColor(0xFF80FF)},
+            {4, "Shape5_1", {376, 240}, QColor(0x0000FF), QColor(0xFF0000)},
+            {2, "Shape4_1", {528, 240}, QColor(0x00C0C0), sfondo},
+            {1, "Shape3_1", {676, 240}, QColor(0xFF00FF), QColor(0x00FF00)}};
 }
 
 // Keys in Qt's own notation, one a word ("1 3 Return", "Ctrl+N"), each
@@ -106,9 +89,13 @@ inline void digita(const QString& tasti)
 inline void tastoX(bool giu, QKeyCombination tasto, bool ripetuto, quint64 istante)
 {
     QWidget* fuoco = QApplication::focusWidget();
-    if (giu && qt_sendShortcutOverrideEvent(fuoco, istante, tasto.key(), tasto.keyboardModifiers(), {}, ripetuto))
+    const auto [k, modi] = std::pair(tasto.key(), tasto.keyboardModifiers());
+    const QString testo = k < 0x80              ? QString(QChar(k)).toLower()
+                          : k == Qt::Key_Return ? QStringLiteral("\r")
+                                                : QString();
+    if (giu && qt_sendShortcutOverrideEvent(fuoco, istante, k, modi, testo, ripetuto))
         return;
-    QKeyEvent evento(giu ? QEvent::KeyPress : QEvent::KeyRelease, tasto.key(), tasto.keyboardModifiers(), {}, ripetuto);
+    QKeyEvent evento(giu ? QEvent::KeyPress : QEvent::KeyRelease, k, modi, testo, ripetuto);
     evento.setTimestamp(istante);
     QSpontaneKeyEvent::setSpontaneous(&evento);
     QApplication::instance()->notify(fuoco, &evento);
@@ -134,18 +121,16 @@ struct Stato {
     QString valore;                     // Text1
     int perle;                          // the weights of the beads shown
     QString risposta, verdetto, colore; // Text3, the verdict and its colour
-    QString punteggi;                   // the three counts as shown
-    std::array<int, 3> conti;           // numEsatte, numErrate, numEsercizi
+    QString punteggi, conti;            // the three counts as shown; numEsatte, numErrate, numEsercizi
     QString fuoco, sfondo;
     bool operator==(const Stato&) const = default;
 };
 
 inline char* toString(const Stato& s)
 {
-    return QTest::toString(QStringList{s.valore, QString::number(s.perle), s.risposta, s.verdetto, s.colore, s.punteggi,
-                                       QStringLiteral("%1 %2 %3").arg(s.conti[0]).arg(s.conti[1]).arg(s.conti[2]),
-                                       s.fuoco, s.sfondo}
-                               .join(QStringLiteral(" | ")));
+    const QStringList campi{
+        s.valore, QString::number(s.perle), s.risposta, s.verdetto, s.colore, s.punteggi, s.conti, s.fuoco, s.sfondo};
+    return QTest::toString(campi.join(QStringLiteral(" | ")));
 }
 
 inline Stato stato(board::Tavola& t)
@@ -160,7 +145,7 @@ inline Stato stato(board::Tavola& t)
             messaggio->caption(),
             messaggio->foreColor().name(),
             caption(&t, "lblScore") + ' ' + caption(&t, "lblScore1") + ' ' + caption(&t, "lblScore2"),
-            {t.numEsatte, t.numErrate, t.numEsercizi},
+            QStringLiteral("%1 %2 %3").arg(t.numEsatte).arg(t.numErrate).arg(t.numEsercizi),
             t.focusWidget() ? t.focusWidget()->objectName() : QString(),
             platform::toQColor(t.BackColor()).name()};
 }
@@ -180,49 +165,33 @@ inline void righeDrill()
                          const QString& scatola = {}, int prossimo = 18, int risposta = platform::ReplyYes) {
         QTest::newRow(nome) << conti << QString(tasti) << atteso << scatola << prossimo << risposta;
     };
-    const Stato sbagliata{"13", 13, "4", "Sbagliato!! 13", "#ff0000", "0 1 1", {0, 1, 0}, "cmdNext", "#147d19"};
-    riga("13 is right", {}, "1 3 Return",
-         {"13", 13, "13", "Esatto, ok!!!", "#ffff00", "0 0 0", {1, 0, 0}, "cmdNext", "#147d19"});
-    riga("right, scored with the next", {}, "1 3 Return Return",
-         {"18", 18, "", "", "#0000ff", "1 0 1", {1, 0, 1}, "Text3", "#147e19"});
-    riga("empty is wrong", {}, "Return",
-         {"13", 13, "", "Sbagliato!! 13", "#ff0000", "0 1 1", {0, 1, 0}, "cmdNext", "#147d19"});
-    riga("leading space is wrong", {}, "Space 1 3 Return",
-         {"13", 13, " 13", "Sbagliato!! 13", "#ff0000", "0 1 1", {0, 1, 0}, "cmdNext", "#147d19"});
-    riga("trailing space is wrong", {}, "1 3 Space Return",
-         {"13", 13, "13 ", "Sbagliato!! 13", "#ff0000", "0 1 1", {0, 1, 0}, "cmdNext", "#147d19"});
-    riga("plus sign is wrong", {}, "+ 1 3 Return",
-         {"13", 13, "+13", "Sbagliato!! 13", "#ff0000", "0 1 1", {0, 1, 0}, "cmdNext", "#147d19"});
-    riga("leading zero, wrong to the next", {}, "0 1 3 Return Num+Enter",
-         {"18", 18, "", "", "#ff0000", "0 1 1", {0, 1, 1}, "Text3", "#157d4b"});
-    riga("other keys judge nothing", {}, "1 5 Backspace Esc",
-         {"13", 13, "1", "", "#ff0000", "0 0 0", {0, 0, 0}, "Text3", "#147d19"});
-    riga("Enter again counts again", {}, "7 Return Tab Tab Num+Enter",
-         {"13", 13, "7", "Sbagliato!! 13", "#ff0000", "0 2 2", {0, 2, 0}, "cmdNext", "#147d19"});
-    riga("no Enter, nothing counted", {3, 2}, "1 3 Tab Space",
-         {"18", 18, "", "", "#0000ff", "3 0 5", {3, 2, 1}, "Text3", "#16807d"});
-    riga("right at 32767 overflows", {32767}, "1 3 Return",
-         {"13", 13, "13", "", "#ff0000", "0 0 0", {32767, 0, 0}, "cmdNext", "#147d19"}, overflow);
-    riga("wrong at 32767 overflows", {0, 32767}, "1 Return",
-         {"13", 13, "1", "", "#ff0000", "0 0 0", {0, 32767, 0}, "cmdNext", "#147d19"}, overflow);
-    riga("total 32768 overflows, not shown", {767, 32000}, "1 Return",
-         {"13", 13, "1", "Sbagliato!! 13", "#ff0000", "767 32001 0", {767, 32001, 0}, "cmdNext", "#147d19"}, overflow);
-    riga("exercise 32768 overflows, beads stay", {0, 0, 32767}, "Tab Return",
-         {"13", 31, "", "", "#ff0000", "0 0 0", {0, 0, 32767}, "cmdNext", "#147d19"}, overflow);
-    riga("1; no answers", {}, "Tab Return", {"1", 1, "", "", "#ff0000", "0 0 0", {0, 0, 1}, "Text3", "#147d19"}, {}, 1);
-    riga("10; 4 wrong", {0, 4}, "Tab Return", {"10", 10, "", "", "#ff0000", "0 4 4", {0, 4, 1}, "Text3", "#187de1"}, {},
-         10);
-    riga("16; 5 wrong, blue full", {0, 5}, "Tab Return",
-         {"16", 16, "", "", "#ff0000", "0 5 5", {0, 5, 1}, "Text3", "#197dff"}, {}, 16);
-    riga("31; 655 wrong", {0, 655}, "Tab Return",
-         {"31", 31, "", "", "#ff0000", "0 655 655", {0, 655, 1}, "Text3", "#ff7dff"}, {}, 31);
-    riga("7; 32643 right, green full", {32643}, "Tab Return",
-         {"7", 7, "", "", "#ff0000", "32643 0 32643", {32643, 0, 1}, "Text3", "#14ff19"}, {}, 7);
+    const QString sbagliato = QStringLiteral("Sbagliato!! 13"), r = QStringLiteral("#ff0000");
+    const Stato sbagliata{"13", 13, "4", sbagliato, r, "0 1 1", "0 1 0", "cmdNext", "#147d19"};
+    // clang-format off
+    riga("13 is right", {}, "1 3 Return", {"13", 13, "13", "Esatto, ok!!!", "#ffff00", "0 0 0", "1 0 0", "cmdNext", "#147d19"});
+    riga("right, scored with the next", {}, "1 3 Return Return", {"18", 18, "", "", "#0000ff", "1 0 1", "1 0 1", "Text3", "#147e19"});
+    riga("a lone Alt steals nothing; empty is wrong", {}, "Alt Return", {"13", 13, "", sbagliato, r, "0 1 1", "0 1 0", "cmdNext", "#147d19"});
+    riga("leading space is wrong", {}, "Space 1 3 Return", {"13", 13, " 13", sbagliato, r, "0 1 1", "0 1 0", "cmdNext", "#147d19"});
+    riga("trailing space is wrong", {}, "1 3 Space Return", {"13", 13, "13 ", sbagliato, r, "0 1 1", "0 1 0", "cmdNext", "#147d19"});
+    riga("plus sign is wrong", {}, "+ 1 3 Return", {"13", 13, "+13", sbagliato, r, "0 1 1", "0 1 0", "cmdNext", "#147d19"});
+    riga("leading zero, wrong to the next", {}, "0 1 3 Return Num+Enter", {"18", 18, "", "", r, "0 1 1", "0 1 1", "Text3", "#157d4b"});
+    riga("other keys judge nothing", {}, "1 5 Backspace Esc", {"13", 13, "1", "", r, "0 0 0", "0 0 0", "Text3", "#147d19"});
+    riga("Enter again counts again", {}, "7 Return Tab Tab Num+Enter", {"13", 13, "7", sbagliato, r, "0 2 2", "0 2 0", "cmdNext", "#147d19"});
+    riga("no Enter, nothing counted", {3, 2}, "1 3 Tab Space", {"18", 18, "", "", "#0000ff", "3 0 5", "3 2 1", "Text3", "#16807d"});
+    riga("right at 32767 overflows", {32767}, "1 3 Return", {"13", 13, "13", "", r, "0 0 0", "32767 0 0", "cmdNext", "#147d19"}, overflow);
+    riga("wrong at 32767 overflows", {0, 32767}, "1 Return", {"13", 13, "1", "", r, "0 0 0", "0 32767 0", "cmdNext", "#147d19"}, overflow);
+    riga("total 32768 overflows, not shown", {767, 32000}, "1 Return", {"13", 13, "1", sbagliato, r, "767 32001 0", "767 32001 0", "cmdNext", "#147d19"}, overflow);
+    riga("exercise 32768 overflows, all beads", {0, 0, 32767}, "Tab Return", {"13", 31, "", "", r, "0 0 0", "0 0 32767", "cmdNext", "#147d19"}, overflow);
+    riga("1; no answers", {}, "Tab Return", {"1", 1, "", "", r, "0 0 0", "0 0 1", "Text3", "#147d19"}, {}, 1);
+    riga("10; 4 wrong", {0, 4}, "Tab Return", {"10", 10, "", "", r, "0 4 4", "0 4 1", "Text3", "#187de1"}, {}, 10);
+    riga("16; 5 wrong, blue full", {0, 5}, "Tab Return", {"16", 16, "", "", r, "0 5 5", "0 5 1", "Text3", "#197dff"}, {}, 16);
+    riga("31; 655 wrong", {0, 655}, "Tab Return", {"31", 31, "", "", r, "0 655 655", "0 655 1", "Text3", "#ff7dff"}, {}, 31);
+    riga("7; 32643 right, green full", {32643}, "Tab Return", {"7", 7, "", "", r, "32643 0 32643", "32643 0 1", "Text3", "#14ff19"}, {}, 7);
     riga("NUOVO, No: the contest goes on", {}, "4 Return Ctrl+N", sbagliata, nuova, 18, platform::ReplyNo);
     riga("NUOVO, OK: the contest goes on", {}, "4 Return Ctrl+N", sbagliata, nuova, 18, platform::ReplyOk);
     riga("NUOVO, Cancel: the contest goes on", {}, "4 Return Ctrl+N", sbagliata, nuova, 18, 2);
-    riga("NUOVO, Yes: a fresh window", {}, "4 Return Ctrl+N",
-         {"18", 18, "", "", "#ff0000", "0 0 0", {0, 0, 0}, "Text3", "#147d19"}, nuova);
+    riga("NUOVO, Yes: a fresh window", {}, "4 Return Ctrl+N", {"18", 18, "", "", r, "0 0 0", "0 0 0", "Text3", "#147d19"}, nuova);
+    // clang-format on
 }
 
 // The controls front to back, as the window's description lists them.
