@@ -161,7 +161,7 @@ inline void righeDrill()
     QTest::addColumn<QString>("scatola");
     QTest::addColumn<int>("prossimo");
     QTest::addColumn<int>("risposta");
-    const auto riga = [](const char* nome, QList<int> conti, const char* tasti, const Stato& atteso,
+    const auto riga = [](const char* nome, const QList<int>& conti, const char* tasti, const Stato& atteso,
                          const QString& scatola = {}, int prossimo = 18, int risposta = platform::ReplyYes) {
         QTest::newRow(nome) << conti << QString(tasti) << atteso << scatola << prossimo << risposta;
     };
