@@ -45,6 +45,13 @@ verdict() {
     done
     return 1
 }
+# Presses key $2 in the box titled $1 (a regular expression) once it shows.
+answer() {
+    local box
+    box=$(timeout 10 xdotool search --sync --name "$1" | head -1)
+    [ -n "$box" ] || fail "no window titled '$1' within 10 s"
+    xdotool windowfocus --sync "$box" 2>/dev/null; xdotool key "$2"
+}
 
 # 0 is never drawn: a wrong answer, in red. Return then presses "Nuovo calcolo", whose next
 # exercise empties the verdict line: the cyan bar shows through all of it.
@@ -55,20 +62,13 @@ verdict 17000 00FFFF FF0000 || fail "Return on the verdict: the verdict line did
 
 # Ctrl+N and Yes (the question's default is No): the fresh window must take the keyboard, so
 # that the next answer is judged.
-xdotool key ctrl+n
-BOX=$(timeout 10 xdotool search --sync --name '^INIZIARE NUOVA GARA$' | head -1)
-[ -n "$BOX" ] || fail "Ctrl+N: no window titled 'INIZIARE NUOVA GARA' within 10 s"
-xdotool windowfocus --sync "$BOX" 2>/dev/null; xdotool key alt+y
+xdotool key ctrl+n; answer '^INIZIARE NUOVA GARA$' alt+y
 window "$WIN"
 xdotool type 0; xdotool key Return
 verdict 30 FF0000 FFFF00 || fail "after a new contest: no red verdict within 5 s"
 
 # Alt+X: the farewell box titled with the date; OK ends the program with status 0.
-xdotool key alt+x
-BOX=$(timeout 10 xdotool search --sync --name '^Data ' | head -1)
-[ -n "$BOX" ] || fail "Alt+X: no window titled 'Data ...' within 10 s"
-[[ $(xdotool getwindowname "$BOX") =~ [0-9] ]] || fail "the farewell box's title carries no date"
-xdotool windowfocus --sync "$BOX" 2>/dev/null; xdotool key Return
+xdotool key alt+x; answer '^Data .*[0-9]' Return
 timeout 10 tail --pid="$APID" -f /dev/null || fail "program still running 10 s after OK on the farewell box"
 wait "$APID"; RC=$? APID=""
 [ "$RC" -eq 0 ] || fail "program exited with status $RC (log: $SHOTS/app.log)"
