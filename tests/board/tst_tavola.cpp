@@ -232,13 +232,14 @@ private slots:
         QTest::addColumn<QKeyCombination>("tasto");
         QTest::addColumn<bool>("x11");
         QTest::addColumn<int>("esercizi");
-        for (const bool x11 : {false, true}) {
-            const QByteArray tipo = x11 ? ", X11" : ", flagged";
-            QTest::newRow("Enter in the answer box" + tipo) << "Text3" << QKeyCombination(Qt::Key_Return) << x11 << 0;
-            QTest::newRow("Enter on Nuovo calcolo" + tipo) << "cmdNext" << QKeyCombination(Qt::Key_Return) << x11 << 1;
-            QTest::newRow("Space on Nuovo calcolo" + tipo) << "cmdNext" << QKeyCombination(Qt::Key_Space) << x11 << 1;
-            QTest::newRow("access key Alt+N" + tipo) << "Text3" << (Qt::AltModifier | Qt::Key_N) << x11 << 1;
-        }
+        const std::tuple<const char*, const char*, QKeyCombination, int> righe[] = {
+            {"Enter in the answer box", "Text3", Qt::Key_Return, 0},
+            {"Enter on Nuovo calcolo", "cmdNext", Qt::Key_Return, 1},
+            {"Space on Nuovo calcolo", "cmdNext", Qt::Key_Space, 1},
+            {"access key Alt+N", "Text3", Qt::AltModifier | Qt::Key_N, 1}};
+        for (const bool x11 : {false, true})
+            for (const auto& [nome, dove, tasto, esercizi] : righe)
+                QTest::newRow(nome + QByteArray(x11 ? ", X11" : ", flagged")) << dove << tasto << x11 << esercizi;
     }
 
     // Down, then up and down again three times, then up for good: one answer

@@ -24,6 +24,7 @@ const Chiamata chiamate[] = {
     {"largest currency", [] { return Currency::fromText("922337203685477.5807").raw(); }, INT64_MAX, 0},
     {"2.5 rounds to even 2", [] { return textToLong("2.5"); }, 2, 0},
     {"3.5 rounds to even 4", [] { return textToLong(" 3.5 "); }, 4, 0},
+    {"16 bits: -2.5 rounds to even -2", [] { return round16(-2.5); }, -2, 0},
     {"-7 mod 2 keeps the sign of -7", [] { return mod32(-7, 2); }, -1, 0},
     {"32767 + 1 raises overflow", [] { return add16(32767, 1); }, 0, 6},
     {"656 x 50 raises overflow", [] { return mul16(656, 50); }, 0, 6},
