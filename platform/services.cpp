@@ -83,14 +83,7 @@ int showBox(const QString& prompt, int flags, const QString& title)
 Services defaultServices()
 {
     return Services{
-        mixClock,
-        nextFraction,
-        [] { return QDateTime::currentDateTime(); },
-        showBox,
-        [](int status) {
-            ending = true;
-            QCoreApplication::exit(status);
-        },
+        mixClock, nextFraction, [] { return QDateTime::currentDateTime(); }, showBox, QCoreApplication::exit,
     };
 }
 
@@ -117,7 +110,13 @@ int msgBox(const QString& prompt, int flags, const QString& title)
     return services().msgBox(prompt, flags, title);
 }
 
-void endProgram(int status) { services().endProgram(status); }
+void endProgram(int status)
+{
+    ending = true;
+    services().endProgram(status);
+}
+
+void resumeHandlers() { ending = false; }
 
 bool handlersHeld() { return openBoxes > 0 || ending; }
 

@@ -46,7 +46,10 @@ QString dateText(const QDateTime& when);
 QDateTime now();
 // While the box is open no handler of the window runs (see guarded).
 int msgBox(const QString& prompt, int flags, const QString& title);
+// From here on no handler runs, whichever service stands in for the end.
 void endProgram(int status);
+// Handlers run again: for tests, which go on after the end of the program.
+void resumeHandlers();
 
 // True while one of the program's message boxes is open, and once the
 // program is ending: a click that an access key scheduled before the box

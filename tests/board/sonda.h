@@ -1,79 +1,59 @@
 #pragma once
 
 #include "board/tavola.h"
+#include "platform/fonts.h"
 #include "platform/services.h"
 
 #include <QApplication>
 #include <QTest>
 
 #include <deque>
-#include <type_traits>
 
 // Steers the program's seams for one test: the draws come from a list (1 once
-// it is empty), the clock stands still, message boxes are recorded and
-// answered at once, and the end of the program is only noted.
+// it is empty) and count those not reseeded first, the clock stands still,
+// message boxes are recorded and answered at once, and the end of the program
+// is only noted. Everything is put back at the end, whatever failed.
 struct Servizi {
-    struct Scatola {
-        QString prompt;
-        int flags;
-        QString titolo;
-    };
-
     std::deque<int> valori;
-    QList<Scatola> scatole;
-    int risposta = platform::ReplyYes;
-    int fine = -1;
+    QString scatole; // prompt|flags|title, one box a line
+    int risposta = platform::ReplyYes, fine = -1, senzaSeme = 0;
+    bool seminato = false;
 
     Servizi()
     {
         auto& s = platform::services();
-        s.randomize = [] {};
+        s.randomize = [this] { seminato = true; };
         s.rnd = [this] {
+            senzaSeme += !std::exchange(seminato, false);
             const int v = valori.empty() ? 1 : valori.front();
-            if (!valori.empty())
-                valori.pop_front();
+            valori.erase(valori.begin(), valori.begin() + !valori.empty());
             return (v - 0.5) / 31;
         };
         s.now = [] { return QDateTime(QDate(2026, 12, 6), QTime(9, 5, 30)); };
         s.msgBox = [this](const QString& prompt, int flags, const QString& titolo) {
-            scatole.append({prompt, flags, titolo});
+            scatole += QStringLiteral("%1|%2|%3\n").arg(prompt).arg(flags).arg(titolo);
             return (flags & 7) == platform::YesNo ? risposta : int(platform::ReplyOk);
         };
         s.endProgram = [this](int status) { fine = status; };
     }
-    ~Servizi() { platform::services() = platform::defaultServices(); }
-
-    // Every box so far, one a line: prompt|flags|title.
-    QString elenco() const
-    {
-        QString righe;
-        for (const auto& s : scatole)
-            righe += QStringLiteral("%1|%2|%3\n").arg(s.prompt).arg(s.flags).arg(s.titolo);
-        return righe;
-    }
+    ~Servizi() { platform::services() = platform::defaultServices(), platform::resumeHandlers(); }
 };
 
-// A missing control fails the running test and yields a blank stand-in, so
-// the test stops at its next check instead of crashing.
+inline const QString overflow = QStringLiteral("Errore di run-time '6':\n\nOverflow|16|Contaperle\n");
+inline const QString nuova = QStringLiteral("INIZIAMO UNA NUOVA GARA  ?|292|INIZIARE NUOVA GARA\n");
+
+// A missing control ends the test program at once, naming it.
 template <typename T = QWidget>
 T* controllo(QWidget* tavola, const char* nome)
 {
-    if (auto* w = tavola->findChild<T*>(QString::fromLatin1(nome)))
-        return w;
-    QTest::qFail(qPrintable(QStringLiteral("no control named ") + nome), __FILE__, __LINE__);
-    if constexpr (std::is_constructible_v<T, QWidget*>)
-        return new T(tavola);
-    else if constexpr (std::is_same_v<T, board::Etichetta>)
-        return new T(tavola, QString(), QRect(), QString(), {});
-    else
-        return new T(tavola, QString(), QRect(), {});
+    auto* w = tavola->findChild<T*>(QString::fromLatin1(nome));
+    if (!w)
+        qFatal("no control named %s", nome);
+    return w;
 }
 
 inline QString caption(QWidget* t, const char* nome) { return controllo<board::Etichetta>(t, nome)->caption(); }
 inline QString testo(QWidget* t, const char* nome) { return controllo<QLineEdit>(t, nome)->text(); }
-
-// The board as painted, in client-area pixels.
-inline QImage quadro(board::Tavola& tavola) { return tavola.centralWidget()->grab().toImage(); }
 
 // The five beads by weight: control name, centre, bead colour, colour of the
 // rod behind it.
@@ -86,25 +66,169 @@ struct Perla {
 
 inline QList<Perla> perle()
 {
-    const QColor sfondoFinestra = QApplication::palette().color(QPalette::Base);
-    return {
-        {16, "Shape8_0", {72, 240}, sfondoFinestra, QColor(0x00, 0x00, 0x80)},
-        {8, "Shape6_1", {216, 240}, QColor(0xFF, 0xFF, 0x00), QColor(0xFF, 0x80, 0xFF)},
-        {4, "Shape5_1", {376, 240}, QColor(0x00, 0x00, 0xFF), QColor(0xFF, 0x00, 0x00)},
-        {2, "Shape4_1", {528, 240}, QColor(0x00, 0xC0, 0xC0), sfondoFinestra},
-        {1, "Shape3_1", {676, 240}, QColor(0xFF, 0x00, 0xFF), QColor(0x00, 0xFF, 0x00)},
+    const QColor sfondo = QApplication::palette().color(QPalette::Base);
+    return {{16, "Shape8_0", {72, 240}, sfondo, QColor(0x000080)},
+            {8, "Shape6_1", {216, 240}, QColor(0xFFFF00), QColor(0xFF80FF)},
+            {4, "Shape5_1", {376, 240}, QColor(0x0000FF), QColor(0xFF0000)},
+            {2, "Shape4_1", {528, 240}, QColor(0x00C0C0), sfondo},
+            {1, "Shape3_1", {676, 240}, QColor(0xFF00FF), QColor(0x00FF00)}};
+}
+
+// Keys in Qt's own notation, one a word ("1 3 Return", "Ctrl+N"), each
+// pressed and released where the pupil's would go: to the focus.
+inline void digita(const QString& tasti)
+{
+    for (const QString& nome : tasti.split(' ', Qt::SkipEmptyParts)) {
+        const QKeyCombination tasto = QKeySequence::fromString(nome)[0];
+        QTest::keyClick(QApplication::focusWidget(), tasto.key(), tasto.keyboardModifiers());
+    }
+}
+
+// A key as the X server sends it, with its time stamp: to the shortcut map
+// first, then to the focus.
+inline void tastoX(bool giu, QKeyCombination tasto, bool ripetuto, quint64 istante)
+{
+    QWidget* fuoco = QApplication::focusWidget();
+    const auto [k, modi] = std::pair(tasto.key(), tasto.keyboardModifiers());
+    const QString testo = k < 0x80              ? QString(QChar(k)).toLower()
+                          : k == Qt::Key_Return ? QStringLiteral("\r")
+                                                : QString();
+    if (giu && qt_sendShortcutOverrideEvent(fuoco, istante, k, modi, testo, ripetuto))
+        return;
+    QKeyEvent evento(giu ? QEvent::KeyPress : QEvent::KeyRelease, k, modi, testo, ripetuto);
+    evento.setTimestamp(istante);
+    QSpontaneKeyEvent::setSpontaneous(&evento);
+    QApplication::instance()->notify(fuoco, &evento);
+}
+
+// One control as the window's description gives it: its box, font (none for
+// shapes and the picture box), text colour and background or face, text at
+// creation and tooltip; whether it is shown and enabled then, and whether a
+// caption too wide for its box grows to both sides (centred) or to the right.
+struct Aspetto {
+    const char* nome;
+    QRect box;
+    const char* faccia = nullptr;
+    double punti = 0;
+    platform::FontStyle stile = platform::FontStyle::Regular;
+    board::Tinta colore = QColor(), sfondo = QColor();
+    const char *testo = "", *suggerimento = "";
+    bool visibile = true, attivo = true, centrata = true;
+};
+
+// The window as the pupil finds it after a drill row.
+struct Stato {
+    QString valore;                     // Text1
+    int perle;                          // the weights of the beads shown
+    QString risposta, verdetto, colore; // Text3, the verdict and its colour
+    QString punteggi, conti;            // the three counts as shown; numEsatte, numErrate, numEsercizi
+    QString fuoco, sfondo;
+    bool operator==(const Stato&) const = default;
+};
+
+inline char* toString(const Stato& s)
+{
+    const QStringList campi{
+        s.valore, QString::number(s.perle), s.risposta, s.verdetto, s.colore, s.punteggi, s.conti, s.fuoco, s.sfondo};
+    return QTest::toString(campi.join(QStringLiteral(" | ")));
+}
+
+inline Stato stato(board::Tavola& t)
+{
+    auto* messaggio = controllo<board::Etichetta>(&t, "lblMessage");
+    int viste = 0;
+    for (const auto& perla : perle())
+        viste += controllo(&t, perla.nome)->isVisible() ? perla.peso : 0;
+    return {testo(&t, "Text1"),
+            viste,
+            testo(&t, "Text3"),
+            messaggio->caption(),
+            messaggio->foreColor().name(),
+            caption(&t, "lblScore") + ' ' + caption(&t, "lblScore1") + ' ' + caption(&t, "lblScore2"),
+            QStringLiteral("%1 %2 %3").arg(t.numEsatte).arg(t.numErrate).arg(t.numEsercizi),
+            t.focusWidget() ? t.focusWidget()->objectName() : QString(),
+            platform::toQColor(t.BackColor()).name()};
+}
+
+// The drill's rows: numEsatte, numErrate and numEsercizi set first (missing
+// ones 0), the keys, the window afterwards, the boxes shown, the next value
+// drawn and the reply to NUOVO.
+inline void righeDrill()
+{
+    QTest::addColumn<QList<int>>("conti");
+    QTest::addColumn<QString>("tasti");
+    QTest::addColumn<Stato>("atteso");
+    QTest::addColumn<QString>("scatola");
+    QTest::addColumn<int>("prossimo");
+    QTest::addColumn<int>("risposta");
+    const auto riga = [](const char* nome, const QList<int>& conti, const char* tasti, const Stato& atteso,
+                         const QString& scatola = {}, int prossimo = 18, int risposta = platform::ReplyYes) {
+        QTest::newRow(nome) << conti << QString(tasti) << atteso << scatola << prossimo << risposta;
     };
+    const QString sbagliato = QStringLiteral("Sbagliato!! 13"), r = QStringLiteral("#ff0000");
+    const Stato sbagliata{"13", 13, "4", sbagliato, r, "0 1 1", "0 1 0", "cmdNext", "#147d19"};
+    // clang-format off
+    riga("13 is right", {}, "1 3 Return", {"13", 13, "13", "Esatto, ok!!!", "#ffff00", "0 0 0", "1 0 0", "cmdNext", "#147d19"});
+    riga("right, scored with the next", {}, "1 3 Return Return", {"18", 18, "", "", "#0000ff", "1 0 1", "1 0 1", "Text3", "#147e19"});
+    riga("a lone Alt steals nothing; empty is wrong", {}, "Alt Return", {"13", 13, "", sbagliato, r, "0 1 1", "0 1 0", "cmdNext", "#147d19"});
+    riga("leading space is wrong", {}, "Space 1 3 Return", {"13", 13, " 13", sbagliato, r, "0 1 1", "0 1 0", "cmdNext", "#147d19"});
+    riga("trailing space is wrong", {}, "1 3 Space Return", {"13", 13, "13 ", sbagliato, r, "0 1 1", "0 1 0", "cmdNext", "#147d19"});
+    riga("plus sign is wrong", {}, "+ 1 3 Return", {"13", 13, "+13", sbagliato, r, "0 1 1", "0 1 0", "cmdNext", "#147d19"});
+    riga("leading zero, wrong to the next", {}, "0 1 3 Return Num+Enter", {"18", 18, "", "", r, "0 1 1", "0 1 1", "Text3", "#157d4b"});
+    riga("other keys judge nothing", {}, "1 5 Backspace Esc", {"13", 13, "1", "", r, "0 0 0", "0 0 0", "Text3", "#147d19"});
+    riga("Enter again counts again", {}, "7 Return Tab Tab Num+Enter", {"13", 13, "7", sbagliato, r, "0 2 2", "0 2 0", "cmdNext", "#147d19"});
+    riga("no Enter, nothing counted", {3, 2}, "1 3 Tab Space", {"18", 18, "", "", "#0000ff", "3 0 5", "3 2 1", "Text3", "#16807d"});
+    riga("right at 32767 overflows", {32767}, "1 3 Return", {"13", 13, "13", "", r, "0 0 0", "32767 0 0", "cmdNext", "#147d19"}, overflow);
+    riga("wrong at 32767 overflows", {0, 32767}, "1 Return", {"13", 13, "1", "", r, "0 0 0", "0 32767 0", "cmdNext", "#147d19"}, overflow);
+    riga("total 32768 overflows, not shown", {767, 32000}, "1 Return", {"13", 13, "1", sbagliato, r, "767 32001 0", "767 32001 0", "cmdNext", "#147d19"}, overflow);
+    riga("exercise 32768 overflows, all beads", {0, 0, 32767}, "Tab Return", {"13", 31, "", "", r, "0 0 0", "0 0 32767", "cmdNext", "#147d19"}, overflow);
+    riga("1; no answers", {}, "Tab Return", {"1", 1, "", "", r, "0 0 0", "0 0 1", "Text3", "#147d19"}, {}, 1);
+    riga("10; 4 wrong", {0, 4}, "Tab Return", {"10", 10, "", "", r, "0 4 4", "0 4 1", "Text3", "#187de1"}, {}, 10);
+    riga("16; 5 wrong, blue full", {0, 5}, "Tab Return", {"16", 16, "", "", r, "0 5 5", "0 5 1", "Text3", "#197dff"}, {}, 16);
+    riga("31; 655 wrong", {0, 655}, "Tab Return", {"31", 31, "", "", r, "0 655 655", "0 655 1", "Text3", "#ff7dff"}, {}, 31);
+    riga("7; 32643 right, green full", {32643}, "Tab Return", {"7", 7, "", "", r, "32643 0 32643", "32643 0 1", "Text3", "#14ff19"}, {}, 7);
+    riga("NUOVO, No: the contest goes on", {}, "4 Return Ctrl+N", sbagliata, nuova, 18, platform::ReplyNo);
+    riga("NUOVO, OK: the contest goes on", {}, "4 Return Ctrl+N", sbagliata, nuova, 18, platform::ReplyOk);
+    riga("NUOVO, Cancel: the contest goes on", {}, "4 Return Ctrl+N", sbagliata, nuova, 18, 2);
+    riga("NUOVO, Yes: a fresh window", {}, "4 Return Ctrl+N", {"18", 18, "", "", r, "0 0 0", "0 0 0", "Text3", "#147d19"}, nuova);
+    // clang-format on
 }
 
-// Shows the window (running its activation) and waits until it has the focus.
-inline bool mostra(board::Tavola& tavola)
-{
-    tavola.show();
-    return QTest::qWaitForWindowActive(&tavola);
-}
-
-// Types the answer into Text3 and presses Enter.
-inline void rispondi(board::Tavola& tavola, const QString& risposta)
-{
-    QTest::keyClicks(controllo<QLineEdit>(&tavola, "Text3"), risposta + '\r');
-}
+// The controls front to back, as the window's description lists them.
+using S = platform::SystemColour;
+constexpr auto R = platform::FontStyle::Regular, B = platform::FontStyle::Bold;
+// clang-format off
+inline const Aspetto aspetti[] = {
+    {"Text3", {192, 488, 337, 61}, "Arial", 48, R, QColor(0x00C0C0u), QColor(0xC0FFC0u), "Text3", "Scrivi il numero e poi premi  il tasto Return (Invio)"},
+    {"Text2", {192, 472, 313, 75}, "Arial", 48, B, QColor(0x00FF00u), S::WindowBackground, "Testo", "", false},
+    {"Text1", {24, 16, 129, 27}, "MS Sans Serif", 12, B, S::WindowText, QColor(0xFF80FFu), "0", "", false},
+    {"cmdNext", {32, 488, 121, 57}, "MS Sans Serif", 8.25, B, {}, QColor(0xFF80FFu), "&Nuovo calcolo", "Usa il tasto Return(invio) per l'esercizio successivo", true, false},
+    {"cmdExit", {568, 488, 121, 57}, "MS Sans Serif", 8.25, B, {}, QColor(0x00C0C0u), "E&xit", "Ti prego resta ancora, forse riuscirai a farmi uscire "},
+    {"Picture1", {240, -24, 65, 73}, nullptr, 0, R, {}, {}, "", "", false},
+    {"Label8", {32, 16, 89, 25}, "MS Sans Serif", 13.5, R, S::ButtonText, {}, "Sedicine"},
+    {"Label7", {176, 16, 81, 25}, "MS Sans Serif", 13.5, R, S::ButtonText, {}, "Ottine"},
+    {"Label5", {320, 16, 81, 25}, "MS Sans Serif", 13.5, R, S::ButtonText, {}, "Quartine"},
+    {"Label4", {480, 16, 49, 25}, "MS Sans Serif", 13.5, R, S::ButtonText, {}, "Duine", "", true, true, false},
+    {"Label2", {624, 16, 57, 25}, "MS Sans Serif", 13.5, R, S::ButtonText, {}, "Unit\u00E0"},
+    {"Shape9", {8, 56, 737, 65}},
+    {"Shape8_0", {8, 144, 129, 193}},
+    {"Shape7", {56, 120, 25, 185}},
+    {"Shape3_1", {600, 176, 153, 129}},
+    {"Shape2_0", {664, 120, 25, 185}},
+    {"Shape6_1", {152, 176, 129, 129}},
+    {"Lblesatto", {193, 104, 39, 13}, "MS Sans Serif", 8.25, R, QColor(0x808080u), {}, "", "", false, true, false},
+    {"Shape4_1", {464, 168, 129, 145}},
+    {"Shape5_1", {312, 88, 129, 305}},
+    {"lblMessage", {368, 344, 87, 37}, "MS Sans Serif", 24, platform::FontStyle::BoldItalic, QColor(0xFF0000u), {}, "io"},
+    {"Shape1", {16, 304, 729, 81}},
+    {"Label1", {280, 392, 168, 33}, "MS Sans Serif", 18, R, QColor(0xFF0000u), {}, "Risposte errate", "", true, true, false},
+    {"Label3", {544, 392, 156, 33}, "MS Sans Serif", 18, R, QColor(0x0000FFu), {}, "Risposte totali", "", true, true, false},
+    {"lblScore2", {608, 424, 37, 59}, "Times New Roman", 36, B, QColor(0x0000FFu), {}, "0"},
+    {"lblScore1", {352, 424, 36, 53}, "Times New Roman", 36, B, QColor(0xFF0000u), {}, "0"},
+    {"lblScore", {80, 424, 37, 53}, "Times New Roman", 36, B, S::ButtonText, {}, "0", "Questo \u00E8 il tuo punteggio. Forza con il  record"},
+    {"Label6", {16, 392, 171, 33}, "MS Sans Serif", 18, R, QColor(0x00C000u), {}, "Risposte esatte"},
+    {"Shape2_1", {512, 120, 25, 185}},
+    {"Shape2_2", {360, 120, 25, 185}},
+    {"Shape2_3", {208, 120, 24, 185}},
+};
+// clang-format on

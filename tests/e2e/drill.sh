@@ -17,13 +17,21 @@ xvfb_start 1024x768x24 || fail "could not start Xvfb"
 unset QT_QPA_PLATFORM && export LANG=C.UTF-8 LC_ALL=C.UTF-8
 
 "$APP" >"$SHOTS/app.log" 2>&1 & APID=$!
-WIN=$(timeout 10 xdotool search --sync --onlyvisible --name '^Contaperle$' | head -1)
-[ -n "$WIN" ] || fail "no visible window named Contaperle within 10 s"
-eval "$(xdotool getwindowgeometry --shell "$WIN")"
-# The client area is 754 x 556 under the menu bar, and no window manager gives it the focus.
-[ "$WIDTH" -eq 754 ] && [ "$HEIGHT" -gt 556 ] || fail "window is ${WIDTH}x${HEIGHT}, want 754 wide, taller than 556"
-OX=$X OY=$((Y + HEIGHT - 556))
-xdotool windowfocus --sync "$WIN" 2>/dev/null
+# The visible window named Contaperle other than $1, and its client area (754 x 556 under the
+# menu bar). No window manager gives it the keyboard: the program must take it itself.
+window() {
+    for _ in $(seq 50); do
+        WIN=$(xdotool search --onlyvisible --name '^Contaperle$' 2>/dev/null | grep -vxF "${1:-none}" | head -1)
+        [ -n "$WIN" ] && break; sleep 0.2
+    done
+    [ -n "$WIN" ] || fail "no new visible window named Contaperle within 10 s"
+    eval "$(xdotool getwindowgeometry --shell "$WIN")"
+    [ "$WIDTH" -eq 754 ] && [ "$HEIGHT" -gt 556 ] || fail "window is ${WIDTH}x${HEIGHT}, want 754 wide, taller than 556"
+    OX=$X OY=$((Y + HEIGHT - 556))
+}
+window
+# Keys go to the window under the pointer when no window has the focus: keep it off the window.
+xdotool mousemove 1020 760
 
 shoot() { N=$((N + 1)); SHOT="$SHOTS/shot$N.png"; import -window root "png:$SHOT"; }
 # Up to 5 s for the verdict line (text centred on x=411, y 344..381) to show more than $1
@@ -37,6 +45,13 @@ verdict() {
     done
     return 1
 }
+# Presses key $2 in the box titled $1 (a regular expression) once it shows.
+answer() {
+    local box
+    box=$(timeout 10 xdotool search --sync --name "$1" | head -1)
+    [ -n "$box" ] || fail "no window titled '$1' within 10 s"
+    xdotool windowfocus --sync "$box" 2>/dev/null; xdotool key "$2"
+}
 
 # 0 is never drawn: a wrong answer, in red. Return then presses "Nuovo calcolo", whose next
 # exercise empties the verdict line: the cyan bar shows through all of it.
@@ -45,12 +60,15 @@ verdict 30 FF0000 FFFF00 || fail "answer 0: no red verdict within 5 s"
 xdotool key Return
 verdict 17000 00FFFF FF0000 || fail "Return on the verdict: the verdict line did not clear within 5 s"
 
+# Ctrl+N and Yes (the question's default is No): the fresh window must take the keyboard, so
+# that the next answer is judged.
+xdotool key ctrl+n; answer '^INIZIARE NUOVA GARA$' alt+y
+window "$WIN"
+xdotool type 0; xdotool key Return
+verdict 30 FF0000 FFFF00 || fail "after a new contest: no red verdict within 5 s"
+
 # Alt+X: the farewell box titled with the date; OK ends the program with status 0.
-xdotool key alt+x
-BOX=$(timeout 10 xdotool search --sync --name '^Data ' | head -1)
-[ -n "$BOX" ] || fail "Alt+X: no window titled 'Data ...' within 10 s"
-[[ $(xdotool getwindowname "$BOX") =~ [0-9] ]] || fail "the farewell box's title carries no date"
-xdotool windowfocus --sync "$BOX" 2>/dev/null; xdotool key Return
+xdotool key alt+x; answer '^Data .*[0-9]' Return
 timeout 10 tail --pid="$APID" -f /dev/null || fail "program still running 10 s after OK on the farewell box"
 wait "$APID"; RC=$? APID=""
 [ "$RC" -eq 0 ] || fail "program exited with status $RC (log: $SHOTS/app.log)"
