@@ -1,25 +1,23 @@
-// Start-up and lab memory of a program against a baseline, watched from
-// outside in the X server of $DISPLAY, private to this run; the two take
-// turns, since timings drift between runs minutes apart. Start-up ends with
-// the first burst of drawing that the DAMAGE extension reports, over after a
-// quiet spell shorter than the 500 ms blink of a text cursor. The lab starts
-// COPIES side by side, as on a school's server, and takes each one's share of
-// memory (PSS) and the CPU it uses while it waits for the pupil.
+// Start-up and lab memory of a program against a baseline, in the private X
+// server of $DISPLAY, taking turns since timings drift between runs minutes
+// apart. Start-up ends with the first burst of drawing that the DAMAGE
+// extension reports: after a quiet spell shorter than a cursor's 500 ms blink.
+// The lab starts COPIES side by side, as on a school's server, and takes the
+// share of memory (PSS) and the CPU each uses while it waits for the pupil.
 // Usage: avvio PAIRS COPIES SECONDS PROGRAM BASELINE
 #include "misure.h"
 
 #include <X11/Xlib.h>
 #include <X11/extensions/Xdamage.h>
-
 #include <fcntl.h>
 #include <poll.h>
-#include <signal.h>
 #include <spawn.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <chrono>
+#include <csignal>
 #include <filesystem>
 #include <fstream>
 #include <set>
@@ -52,20 +50,11 @@ std::vector<Window> danneggiate(Orologio::duration attesa)
     return finestre;
 }
 
-// Keeps taking X events for a while, so the server never waits on us.
-void pompa(Orologio::duration durata)
-{
-    for (const auto fine = Orologio::now() + durata; Orologio::now() < fine;)
-        danneggiate(20ms);
-}
-
-// Starts copies of a program side by side on a screen of 3840 x 2400, as if
-// each had a screen of its own (a window hidden under the others is never
-// drawn), with their output thrown away. Waits for the end of their first
-// burst of drawing and gives the milliseconds it took.
+// Starts copies of a program, output thrown away, side by side on a screen of
+// 3840 x 2400 (a window hidden under the others is never drawn). Gives the
+// milliseconds until each has drawn and, if one, its burst of drawing ended.
 double avvia(std::string programma, int copie, std::vector<pid_t>& pid)
 {
-    constexpr auto quiete = 150ms;
     posix_spawn_file_actions_t azioni{};
     posix_spawn_file_actions_init(&azioni);
     posix_spawn_file_actions_addopen(&azioni, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
@@ -82,7 +71,8 @@ double avvia(std::string programma, int copie, std::vector<pid_t>& pid)
     posix_spawn_file_actions_destroy(&azioni);
     std::set<Window> disegnate;
     auto ultimo = inizio;
-    while (std::ssize(disegnate) < copie || Orologio::now() - ultimo < quiete) {
+    constexpr auto quiete = 150ms;
+    while (std::ssize(disegnate) < copie || (copie == 1 && Orologio::now() - ultimo < quiete)) {
         if (Orologio::now() - inizio > 60s)
             throw std::runtime_error(programma + " did not draw every window");
         for (Window w : danneggiate(disegnate.empty() ? 50ms : quiete - (Orologio::now() - ultimo))) {
@@ -97,13 +87,12 @@ double avvia(std::string programma, int copie, std::vector<pid_t>& pid)
 double termina(pid_t pid)
 {
     kill(pid, SIGTERM);
-    int stato = 0;
     rusage uso{};
-    wait4(pid, &stato, 0, &uso);
+    wait4(pid, nullptr, 0, &uso);
     return static_cast<double>(uso.ru_maxrss) / 1024;
 }
 
-// The first number on the line of a /proc file that starts with the key.
+// The number after the key on the first line of a /proc file starting with it.
 double leggi(const std::filesystem::path& file, const std::string& chiave = "")
 {
     std::ifstream in(file);
@@ -113,8 +102,7 @@ double leggi(const std::filesystem::path& file, const std::string& chiave = "")
     throw std::runtime_error("cannot read " + file.string());
 }
 
-// CPU time of every thread of the copies in ms, by the same scheduler clock
-// as msCpu.
+// CPU time of every thread of the copies in ms, by msCpu's scheduler clock.
 double cpu(const std::vector<pid_t>& pid)
 {
     double ns = 0;
@@ -127,14 +115,13 @@ double cpu(const std::vector<pid_t>& pid)
 // Measures both programs, the program first in even turns, and files each
 // of their two figures as a pair.
 template <typename Misura>
-void aTurno(int turno, const std::string& programma, const std::string& base, Misura misura, Coppie& prima,
-            Coppie& seconda)
+void aTurno(int turno, const std::string (&chi)[2], Misura misura, Coppie& prima, Coppie& seconda)
 {
     std::pair<double, double> p, b;
-    if (turno % 2 == 0)
-        p = misura(programma), b = misura(base);
+    if (turno % 2)
+        b = misura(chi[1]), p = misura(chi[0]);
     else
-        b = misura(base), p = misura(programma);
+        p = misura(chi[0]), b = misura(chi[1]);
     prima.emplace_back(p.first, b.first);
     seconda.emplace_back(p.second, b.second);
 }
@@ -158,58 +145,55 @@ void confronta(const std::string& misura, const char* formato, const Coppie& cop
 }
 
 int main(int argc, char* argv[])
-{
-    const std::vector<std::string> a(argv + 1, argv + argc);
-    if (a.size() != 5) {
+try {
+    const std::vector<std::string> a(argv, argv + argc);
+    if (a.size() != 6) {
         std::fprintf(stderr, "usage: avvio PAIRS COPIES SECONDS PROGRAM BASELINE\n");
         return 2;
     }
-    try {
-        schermo = XOpenDisplay(nullptr);
-        int errori = 0;
-        if (!schermo || !XDamageQueryExtension(schermo, &eventoDanno, &errori))
-            throw std::runtime_error("no X display with the DAMAGE extension");
-        // Windows come and go with the programs; a request about one that has
-        // just gone is no fault of the measurement.
-        XSetErrorHandler([](Display*, XErrorEvent*) { return 0; });
-        XSelectInput(schermo, DefaultRootWindow(schermo), SubstructureNotifyMask);
-        const int coppie = std::stoi(a[0]), copie = std::stoi(a[1]), secondi = std::stoi(a[2]);
-        const auto avvio = [](const std::string& chi) {
-            std::vector<pid_t> pid;
-            const double ms = avvia(chi, 1, pid);
-            return std::pair{ms, termina(pid[0])};
-        };
-        const auto lab = [&](const std::string& chi) {
-            std::vector<pid_t> pid;
-            avvia(chi, copie, pid);
-            pompa(2s);
-            double memoria = 0;
-            for (pid_t p : pid)
-                memoria += leggi("/proc/" + std::to_string(p) + "/smaps_rollup", "Pss:") / 1024 / copie;
-            const double prima = cpu(pid);
-            pompa(std::chrono::seconds(secondi));
-            const double ms = cpu(pid) - prima;
-            for (pid_t p : pid)
-                termina(p);
-            return std::pair{memoria, ms / 10 / secondi / copie};
-        };
-        Coppie tempi, picchi, memoria, processore;
-        // A first start of each fills the disk cache and the font cache.
-        avvio(a[3]), avvio(a[4]);
-        for (int i = 0; i < coppie; ++i)
-            aTurno(i, a[3], a[4], avvio, tempi, picchi);
-        confronta("Start-up to the first exercise painted, median of " + std::to_string(coppie) + " pairs", "%.0f ms",
-                  tempi, 1.25);
-        confronta("Peak resident memory at start-up, median", "%.1f MiB", picchi, 1.15);
-        for (int giro = 0; giro < std::min(coppie, 3); ++giro)
-            aTurno(giro, a[3], a[4], lab, memoria, processore);
-        const std::string quante = std::to_string(copie) + " copies at once";
-        confronta("Proportional memory (PSS) per copy, " + quante, "%.2f MiB", memoria, 1.15);
-        confronta("Idle CPU per copy, " + quante + ", over " + std::to_string(secondi) + " s", "%.3f %% of a core",
-                  processore, 1.0);
-        return 0;
-    } catch (const std::exception& e) {
-        std::fprintf(stderr, "avvio: %s\n", e.what());
-        return 1;
-    }
+    int errori = 0;
+    if (!(schermo = XOpenDisplay(nullptr)) || !XDamageQueryExtension(schermo, &eventoDanno, &errori))
+        throw std::runtime_error("no X server with the DAMAGE extension");
+    // Windows come and go with the programs; a request about one that has
+    // just gone is no fault of the measurement.
+    XSetErrorHandler([](Display*, XErrorEvent*) { return 0; });
+    XSelectInput(schermo, DefaultRootWindow(schermo), SubstructureNotifyMask);
+    const int coppie = std::stoi(a[1]), copie = std::stoi(a[2]), secondi = std::stoi(a[3]);
+    const std::string chi[2] = {a[4], a[5]};
+    const auto avvio = [](const std::string& programma) {
+        std::vector<pid_t> pid;
+        const double ms = avvia(programma, 1, pid);
+        return std::pair{ms, termina(pid[0])};
+    };
+    const auto lab = [&](const std::string& programma) {
+        std::vector<pid_t> pid;
+        avvia(programma, copie, pid);
+        for (const auto fine = Orologio::now() + 2s; Orologio::now() < fine;)
+            danneggiate(20ms); // settles, and never keeps the server waiting on us
+        double memoria = 0, ms = -cpu(pid);
+        for (pid_t p : pid)
+            memoria += leggi("/proc/" + std::to_string(p) + "/smaps_rollup", "Pss:") / 1024 / copie;
+        for (const auto fine = Orologio::now() + std::chrono::seconds(secondi); Orologio::now() < fine;)
+            danneggiate(20ms);
+        ms += cpu(pid);
+        for (pid_t p : pid)
+            termina(p);
+        return std::pair{memoria, ms / 10 / secondi / copie};
+    };
+    Coppie tempi, picchi, memoria, processore;
+    aTurno(0, chi, avvio, tempi, picchi); // fills the disk and font caches: left out
+    tempi.clear(), picchi.clear();
+    for (int i = 0; i < coppie; ++i)
+        aTurno(i, chi, avvio, tempi, picchi);
+    confronta("Start-up to the first exercise painted, median of " + a[1] + " pairs", "%.0f ms", tempi, 1.25);
+    confronta("Peak resident memory at start-up, median", "%.1f MiB", picchi, 1.15);
+    for (int giro = 0; giro < std::min(coppie, 3); ++giro)
+        aTurno(giro, chi, lab, memoria, processore);
+    const std::string quante = a[2] + " copies at once";
+    confronta("Proportional memory (PSS) per copy, " + quante, "%.2f MiB", memoria, 1.15);
+    confronta("Idle CPU per copy, " + quante + ", over " + a[3] + " s", "%.3f %% of a core", processore, 1.0);
+    return 0;
+} catch (const std::exception& e) {
+    std::fprintf(stderr, "avvio: %s\n", e.what());
+    return 1;
 }

@@ -12,16 +12,15 @@ namespace {
 using platform::Currency;
 
 // Spread evenly over the number of digits, so short and long numbers weigh
-// alike: drawn uniformly, nearly every value would have twelve digits.
+// alike (drawn uniformly, nearly every value would have twelve digits), and
+// shuffled by an odd stride.
 std::vector<Currency> gamma()
 {
-    std::vector<Currency> valori;
-    std::uint64_t stato = 1;
-    for (int i = 0; i < 4096; ++i) {
-        stato = stato * 6364136223846793005ull + 1442695040888963407ull;
-        const double frazione = static_cast<double>(stato >> 11) * 0x1p-53;
-        valori.push_back(Currency::fromRaw(static_cast<std::int64_t>(std::pow(10.0, 12 * frazione)) * Currency::scale));
-    }
+    std::vector<Currency> valori(4096);
+    for (std::size_t i = 0; i < valori.size(); ++i)
+        valori[i] = Currency::fromRaw(
+            static_cast<std::int64_t>(std::pow(10.0, 12.0 * static_cast<double>(i * 2963 % 4096) / 4096))
+            * Currency::scale);
     return valori;
 }
 
