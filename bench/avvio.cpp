@@ -16,6 +16,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <array>
 #include <chrono>
 #include <csignal>
 #include <filesystem>
@@ -112,18 +113,20 @@ double cpu(const std::vector<pid_t>& pid)
     return ns / 1e6;
 }
 
-// Measures both programs, the program first in even turns, and files each
-// of their two figures as a pair.
+// Measures both programs in turns, who goes first swapped every turn, and
+// gives each of their two figures as pairs: (program, baseline).
 template <typename Misura>
-void aTurno(int turno, const std::string (&chi)[2], Misura misura, Coppie& prima, Coppie& seconda)
+std::array<Coppie, 2> aTurni(int turni, const std::string (&chi)[2], Misura misura)
 {
-    std::pair<double, double> p, b;
-    if (turno % 2)
-        b = misura(chi[1]), p = misura(chi[0]);
-    else
-        p = misura(chi[0]), b = misura(chi[1]);
-    prima.emplace_back(p.first, b.first);
-    seconda.emplace_back(p.second, b.second);
+    std::array<Coppie, 2> coppie;
+    for (int i = 0; i < turni; ++i) {
+        std::pair<double, double> m[2];
+        m[i % 2] = misura(chi[i % 2]);
+        m[1 - i % 2] = misura(chi[1 - i % 2]);
+        coppie[0].emplace_back(m[0].first, m[1].first);
+        coppie[1].emplace_back(m[0].second, m[1].second);
+    }
+    return coppie;
 }
 
 // A row of the table: the medians of each program and of the pairs' ratios.
@@ -180,15 +183,11 @@ try {
             termina(p);
         return std::pair{memoria, ms / 10 / secondi / copie};
     };
-    Coppie tempi, picchi, memoria, processore;
-    aTurno(0, chi, avvio, tempi, picchi); // fills the disk and font caches: left out
-    tempi.clear(), picchi.clear();
-    for (int i = 0; i < coppie; ++i)
-        aTurno(i, chi, avvio, tempi, picchi);
+    aTurni(1, chi, avvio); // fills the disk and font caches: left out
+    const auto [tempi, picchi] = aTurni(coppie, chi, avvio);
     confronta("Start-up to the first exercise painted, median of " + a[1] + " pairs", "%.0f ms", tempi, 1.25);
     confronta("Peak resident memory at start-up, median", "%.1f MiB", picchi, 1.15);
-    for (int giro = 0; giro < std::min(coppie, 3); ++giro)
-        aTurno(giro, chi, lab, memoria, processore);
+    const auto [memoria, processore] = aTurni(std::min(coppie, 3), chi, lab);
     const std::string quante = a[2] + " copies at once";
     confronta("Proportional memory (PSS) per copy, " + quante, "%.2f MiB", memoria, 1.15);
     confronta("Idle CPU per copy, " + quante + ", over " + a[3] + " s", "%.3f %% of a core", processore, 1.0);
