@@ -48,9 +48,10 @@ patterns=("${patterns[@]/%/\$}")
 
 "$runner" -quiet -p "$build" -j "$(nproc)" "${patterns[@]}" >"$stamps/log" 2>&1
 status=$?
-# Colours aside, run-clang-tidy echoes each command, and clang-tidy counts
+# Colours aside, run-clang-tidy echoes each command (with a count and, from
+# clang-tidy 19, a time before it), and clang-tidy counts
 # the warnings it suppressed in headers not the project's: not findings.
-sed 's/\x1b\[[0-9;]*m//g' "$stamps/log" | grep -v -E '^(\[[0-9]+/[0-9]+\] )?\S*clang-tidy(-[0-9]+)? |^[0-9]+ warnings?( and [0-9]+ errors?)? generated\.$|^Suppressed [0-9]+ warnings|^Use -header-filter|^Running clang-tidy|^$'
+sed 's/\x1b\[[0-9;]*m//g' "$stamps/log" | grep -v -E '^(\[[0-9]+/[0-9]+\](\[[0-9.]+s\])? )?\S*clang-tidy(-[0-9]+)? |^[0-9]+ warnings?( and [0-9]+ errors?)? generated\.$|^Suppressed [0-9]+ warnings|^Use -header-filter|^Running clang-tidy|^$'
 # Files found clean are not checked again; unless a finding is in a header
 # or a check failed without a finding, when no file can be vouched for.
 failed=$(sed -n -E 's/\x1b\[[0-9;]*m//g; s/^([^ :]+):[0-9]+:[0-9]+: error: .*/\1/p' "$stamps/log" | sort -u)
