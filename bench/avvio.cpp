@@ -33,12 +33,13 @@ using Coppie = std::vector<std::pair<double, double>>;
 Display* schermo = nullptr;
 int eventoDanno = 0;
 
-// Waits for X events at most the given time, then takes them all: each new
-// top-level window gets a damage watch. Gives the windows drawn into.
+// Waits for X events at most the given time (none once it is past), then
+// takes them all: each new top-level window gets a damage watch. Gives the
+// windows drawn into.
 std::vector<Window> danneggiate(Orologio::duration attesa)
 {
     pollfd fd{ConnectionNumber(schermo), POLLIN, 0};
-    poll(&fd, 1, static_cast<int>(std::chrono::ceil<std::chrono::milliseconds>(attesa).count()));
+    poll(&fd, 1, static_cast<int>(std::chrono::ceil<std::chrono::milliseconds>(std::max(attesa, {})).count()));
     std::vector<Window> finestre;
     while (XPending(schermo)) {
         XEvent e;
