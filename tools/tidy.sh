@@ -22,7 +22,8 @@ runner=$(command -v run-clang-tidy || ls /usr/bin/run-clang-tidy-* 2>/dev/null |
 
 release=$(git describe --tags --abbrev=0 --match 'v[0-9]*' 2>/dev/null ||
           git log -1 --format=%H -G'^project\(contaperle VERSION' -- CMakeLists.txt)
-changed=$(git diff --name-only "$release"; git ls-files --others --exclude-standard)
+[ -n "$release" ] || all=1 # no release in this history: everything is new
+changed=$([ -z "$release" ] || git diff --name-only "$release"; git ls-files --others --exclude-standard)
 if [ -n "$all" ] || grep -qx .clang-tidy <<<"$changed"; then
     candidates=$(git ls-files '*.cpp')
 else
