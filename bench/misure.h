@@ -1,41 +1,31 @@
-// What the start-up and lab measurements share: the X server with its DAMAGE
-// extension, launching and ending programs, medians and table rows.
+// What the benchmarks share: one median and one CPU clock.
 #pragma once
 
-#include <X11/Xlib.h>
+#include <time.h>
 
-#include <sys/types.h>
-
-#include <chrono>
+#include <algorithm>
+#include <cstdio>
 #include <string>
 #include <vector>
 
 namespace misure {
 
-using Orologio = std::chrono::steady_clock;
+// The middle value; of an even count, the mean of the two middle ones.
+inline double mediana(std::vector<double> v)
+{
+    std::sort(v.begin(), v.end());
+    const std::size_t n = v.size();
+    return n == 0 ? 0 : n % 2 ? v[n / 2] : (v[n / 2 - 1] + v[n / 2]) / 2;
+}
 
-struct Schermo {
-    Display* dpy = nullptr;
-    int eventoDanno = 0;
-};
-
-// Opens $DISPLAY and watches for new top-level windows.
-Schermo apri();
-// Takes the pending X events: each new top-level window gets a damage watch,
-// and each drawing report names the window drawn into.
-std::vector<Window> danneggiate(Schermo& s);
-// Waits for X events for at most the given time.
-void aspetta(Schermo& s, std::chrono::milliseconds attesa);
-
-// Starts a program with its output thrown away.
-pid_t lancia(const std::string& programma, const std::vector<std::string>& argomenti = {});
-// Ends a program and gives its peak resident memory in KiB.
-long termina(pid_t pid);
-
-double mediana(std::vector<double> valori);
-std::string testo(const char* formato, double valore);
-// A row of the table, judged against the target ratio.
-void riga(const std::string& misura, const std::string& valore, const std::string& base, double rapporto,
-          double obiettivo);
+// CPU time of this process, all its threads, in milliseconds: the
+// scheduler's clock, which a busy machine does not inflate as it does the
+// wall clock.
+inline double msCpu()
+{
+    timespec t{};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
+    return static_cast<double>(t.tv_sec) * 1e3 + static_cast<double>(t.tv_nsec) / 1e6;
+}
 
 }
