@@ -1,11 +1,10 @@
 #include "board/pulsante.h"
 
+#include "platform/colour.h"
 #include "platform/pictures.h"
 
 #include <QKeyEvent>
 #include <QPainter>
-
-#include <cmath>
 
 namespace board {
 namespace {
@@ -45,10 +44,7 @@ void Pulsante::keyPressEvent(QKeyEvent* event)
 // of the two contrast ratios lies at a relative luminance of about 0.18).
 QColor Pulsante::inchiostro() const
 {
-    const auto lineare = [](float c) { return c <= 0.04045f ? c / 12.92f : std::pow((c + 0.055f) / 1.055f, 2.4f); };
-    const float luminanza =
-        0.2126f * lineare(faccia_.redF()) + 0.7152f * lineare(faccia_.greenF()) + 0.0722f * lineare(faccia_.blueF());
-    return luminanza > 0.179f ? QColor(Qt::black) : QColor(Qt::white);
+    return platform::luminance(faccia_) > 0.179 ? QColor(Qt::black) : QColor(Qt::white);
 }
 
 void Pulsante::paintEvent(QPaintEvent*)

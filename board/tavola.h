@@ -71,8 +71,13 @@ private:
 
     // Screen readers and the keyboard; see board/tavola_accesso.cpp.
     void rendiAccessibile();
-    // Tells screen readers that the beads have changed.
-    void annunciaAbaco();
+    // Tells screen readers of the new exercise and gives the answer box the
+    // focus, empty.
+    void annunciaEsercizio();
+    // Gives "Nuovo calcolo" the focus, telling screen readers the verdict.
+    void annunciaVerdetto();
+    // The verdict, if any, and the scores with their captions, in words.
+    QString punteggi() const;
 
     void costruisci();
     void costruisciCaselle();

@@ -285,7 +285,8 @@ private slots:
         QCOMPARE(nomi, QStringList({"Sedicine", "Ottine", "Quartine", "Duine", "Unità", "Perle su: Sedicine, Duine",
                                     "Sbagliato!! 18", "Risposte esatte", "1", "Risposte errate", "1", "Risposte totali",
                                     "2", "Risposta", "Nuovo calcolo", "Exit"}));
-        QCOMPARE(superficie->child(13)->text(QAccessible::Description), controllo(tavola(), "Text3")->toolTip());
+        QCOMPARE(superficie->child(13)->text(QAccessible::Description),
+                 "Perle su: Sedicine, Duine. " + controllo(tavola(), "Text3")->toolTip());
         // Text1 holds the answer.
         QVERIFY(!QAccessible::queryAccessibleInterface(controllo(tavola(), "Text1"))->textInterface());
     }
