@@ -69,5 +69,5 @@ timeout 10 tail --pid="$APID" -f /dev/null || fail "program still running 10 s a
 wait "$APID"; RC=$? APID=""
 [ "$RC" -eq 0 ] || fail "program exited with status $RC"
 [ ! -s "$W/stderr" ] || fail "the program wrote to standard error: $(head -3 "$W/stderr")"
-rm -rf "$W"
+said 0 | sed 's/^/  said: /' && rm -rf "$W"
 echo "orca: 1 passed, 0 failed"
