@@ -40,6 +40,13 @@ void Pulsante::keyPressEvent(QKeyEvent* event)
     QPushButton::keyPressEvent(event);
 }
 
+bool Pulsante::event(QEvent* event)
+{
+    if (event->type() == QEvent::Shortcut && isEnabled())
+        setFocus(Qt::ShortcutFocusReason);
+    return QPushButton::event(event);
+}
+
 // Black or white, whichever contrasts more with the face (the crossing point
 // of the two contrast ratios lies at a relative luminance of about 0.18).
 QColor Pulsante::inchiostro() const
