@@ -28,8 +28,9 @@ double luminance(const QColor& colour)
 
 double contrast(const QColor& one, const QColor& other)
 {
-    const auto [darker, lighter] = std::minmax(luminance(one), luminance(other));
-    return (lighter + 0.05) / (darker + 0.05);
+    const double a = luminance(one);
+    const double b = luminance(other);
+    return (std::max(a, b) + 0.05) / (std::min(a, b) + 0.05);
 }
 
 QColor legible(const QColor& ink, const QColor& ground)

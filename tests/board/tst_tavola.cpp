@@ -354,6 +354,59 @@ private slots:
         QCOMPARE(servizi->elenco(), QStringLiteral("INIZIAMO UNA NUOVA GARA  ?|292|INIZIARE NUOVA GARA\n").repeated(2));
         QCOMPARE(testo(tavola(), "Text1"), QStringLiteral("13"));
     }
+
+    // What a screen reader speaks with each focus change, as the control that
+    // takes the focus is described then: the beads, never the value; the
+    // verdict and the scores. Wrong, Enter, right, Enter, then Alt+N.
+    void focusBringsTheNews()
+    {
+        QStringList detti;
+        connect(qApp, &QApplication::focusChanged, this, [&detti](QWidget*, QWidget* ora) {
+            detti << ora->accessibleDescription().section(QStringLiteral(". "), 0, -2);
+        });
+        rispondi(*tavola(), "4");
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        rispondi(*tavola(), "18");
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QTest::keyClick(tavola(), Qt::Key_N, Qt::AltModifier);
+        QTRY_COMPARE(detti.size(), 6);
+        disconnect(qApp, &QApplication::focusChanged, this, nullptr);
+        const QString punti = QStringLiteral("Risposte esatte %1, Risposte errate 1, Risposte totali %2");
+        QCOMPARE(detti, QStringList({"Sbagliato!! 13. " + punti.arg(0).arg(1), "Perle su: Sedicine, Duine",
+                                     "Esatto, ok!!!. " + punti.arg(0).arg(1), "Perle su: Unità", punti.arg(1).arg(2),
+                                     "Perle su: Unità"}));
+    }
+
+    // High contrast: every label stands out 4.5:1 from what lies behind it,
+    // from no scores to both tints saturated; by default its colour is its own.
+    void highContrastAtEveryTint()
+    {
+        for (const bool alto : {false, true})
+            for (const auto& [esatte, errate] : {std::pair{0, 0}, {0, 4}, {130, 0}, {0, 235}, {130, 235}, {30, 2}}) {
+                board::Etichetta::altoContrasto = alto;
+                tavola()->numEsatte = std::int16_t(esatte);
+                tavola()->numErrate = std::int16_t(errate);
+                QTest::keyClick(c("cmdNext"), Qt::Key_Return);
+                rispondi(*tavola(), errate % 2 ? "1" : "0");
+                const QImage immagine = quadro(*tavola());
+                for (auto* l : tavola()->centralWidget()->findChildren<board::Etichetta*>()) {
+                    if (!l->isVisible() || l->caption().isEmpty())
+                        continue;
+                    const QColor dietro = l->objectName() == "lblMessage"
+                                              ? QColor(0x00FFFF)
+                                              : QColor(platform::toQColor(tavola()->BackColor()));
+                    QHash<QRgb, int> colori;
+                    const QRect r = l->geometry().adjusted(3, 3, -3, -3);
+                    for (int p = 0; p < r.width() * r.height(); ++p)
+                        colori[immagine.pixel(r.left() + p % r.width(), r.top() + p / r.width())] += 1;
+                    colori.remove(dietro.rgb());
+                    const QColor inchiostro(std::ranges::max(colori.keys(), {}, [&](QRgb k) { return colori[k]; }));
+                    QVERIFY2(alto ? platform::contrast(inchiostro, dietro) >= 4.5 : inchiostro == l->foreColor(),
+                             qPrintable(l->objectName() + ' ' + dietro.name()));
+                }
+            }
+        board::Etichetta::altoContrasto = false;
+    }
 };
 
 QTEST_MAIN(TstTavola)

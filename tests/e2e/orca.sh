@@ -9,10 +9,8 @@
 set -uo pipefail
 APP=$(realpath "${1:?usage: orca.sh PATH_TO_contaperle}") U=contaperle-orca
 if [ "$(id -un)" != $U ]; then
-    for t in Xvfb:xvfb xdotool:xdotool orca:orca dbus-run-session:dbus gsettings:libglib2.0-bin \
-        /usr/libexec/at-spi-bus-launcher:at-spi2-core; do
-        command -v "${t%:*}" >/dev/null || { echo "skipped: no ${t%:*} (package ${t#*:})" >&2; exit 77; }
-    done
+    for t in Xvfb:xvfb xdotool:xdotool orca:orca dbus-run-session:dbus gsettings:libglib2.0-bin /usr/libexec/at-spi-bus-launcher:at-spi2-core; do
+        command -v "${t%:*}" >/dev/null || { echo "skipped: no ${t%:*} (package ${t#*:})" >&2; exit 77; }; done
     [ "$(id -u)" -eq 0 ] || { echo "skipped: Orca runs as user $U, which only root can make" >&2; exit 77; }
     id -u $U &>/dev/null || useradd --system --user-group --create-home $U 2>/dev/null || id -u $U >/dev/null || exit 1
     exec 9>/tmp/contaperle-orca.lock && flock -w 600 9 || exit 1
@@ -23,27 +21,20 @@ W=$(mktemp -d /tmp/contaperle-orca.XXXXXX) SEEN=0 APID=""
 L=C.UTF-8 && locale -a | grep -qx 'it_IT.utf8' && L=it_IT.UTF-8
 export XDG_RUNTIME_DIR=$W LANG=$L LANGUAGE=it
 source "$(dirname "$0")/../../tools/xvfb.sh"
-trap '[ -z "$APID" ] || kill $APID; kill $(jobs -p) 2>/dev/null; wait; xvfb_stop' EXIT
-trap 'exit 1' INT TERM
-fail() { [ -z "${ORCA_SOSTA:-}" ] || sleep "$ORCA_SOSTA"; echo "FAIL: $* (log: $W/orca.log). Orca said:" >&2; said 0 >&2; echo "orca: 0 passed, 1 failed"; exit 1; }
+trap '[ -z "$APID" ] || kill $APID; kill $(jobs -p) 2>/dev/null; wait; xvfb_stop' EXIT && trap 'exit 1' INT TERM
+fail() { echo "FAIL: $* (log: $W/orca.log). Orca said:" >&2; said 0 >&2; echo "orca: 0 passed, 1 failed"; exit 1; }
 said() { sed -n "s/^.* - SPEECH OUTPUT: '\(.*\)' *{.*/\1/p" "$W/orca.log" | tail -n +$(($1 + 1)); }
 # Up to 30 s for Orca's speech since the last check to match $1 (extended regex, utterances
 # joined by "|"); what matched is in $HEARD.
 hear() {
-    for _ in $(seq 150); do
-        HEARD=$(said $SEEN | paste -sd '|')
-        grep -qE "$1" <<<"$HEARD" && { SEEN=$((SEEN + $(said $SEEN | wc -l))); return 0; }
-        sleep 0.2
-    done
-    fail "${2:-no} '$1' within 30 s"
-}
-# The value of the exercise Orca just announced, from the rods it named.
+    for _ in $(seq 150); do HEARD=$(said $SEEN | paste -sd '|') && grep -qE "$1" <<<"$HEARD" && break; sleep 0.2; done
+    grep -qE "$1" <<<"$HEARD" && SEEN=$((SEEN + $(said $SEEN | wc -l))) || fail "${2:-no} '$1' within 30 s"; }
+# A new exercise announced with the answer box: no digit before the answer; its value, in $V,
+# from the rods Orca named.
 declare -A PESO=([Sedicine]=16 [Ottine]=8 [Quartine]=4 [Duine]=2 [Unità]=1)
-value() {
-    local v=0 rod
-    for rod in $(grep -oE 'Perle su: [^.]*' <<<"$HEARD" | tail -1 | cut -d: -f2 | tr -d ','); do v=$((v + PESO[$rod])); done
-    echo $v
-}
+exercise() {
+    hear 'Risposta [[:alpha:]]+\.?\|Perle su: [A-Za-zà, ]+\. Scrivi il numero' && ! grep -q '[0-9]' <<<"$HEARD" || fail "a digit before the answer: $HEARD"
+    V=0 && for rod in $(grep -oE 'Perle su: [^.]*' <<<"$HEARD" | cut -d: -f2 | tr -d ','); do V=$((V + PESO[$rod])); done; }
 
 xvfb_start 1024x768x24 || fail "could not start Xvfb"
 /usr/libexec/at-spi-bus-launcher --launch-immediately &
@@ -52,23 +43,13 @@ gsettings set org.gnome.desktop.interface toolkit-accessibility true
 script -qfc "orca -d speech -u $W --debug-file=/dev/stdout" "$W/orca.log" >/dev/null 2>&1 &
 for _ in $(seq 150); do grep -q 'ORCA: ATSPI registry initialized' "$W/orca.log" 2>/dev/null && break; sleep 0.2; done
 LANG=it_IT.UTF-8 "$APP" 2>"$W/stderr" & APID=$!
-hear 'Risposta [[:alpha:]]+\.?\|Perle su: [A-Za-zà, ]+\. Scrivi il numero'
-V=$(value)
-# The value is never spoken before the answer: no digit at all.
-grep -q '[0-9]' <<<"$HEARD" && fail "a digit before the answer: $HEARD"
-xdotool type 0 && xdotool key Return # 0 is never drawn
-hear "Nuovo calcolo [[:alpha:] ]+\.?\|Sbagliato!! $V\. Risposte esatte 0, Risposte errate 1, Risposte totali 1\. Usa"
-xdotool key Return
-hear 'Risposta [[:alpha:]]+\.?\|Perle su: [A-Za-zà, ]+\. Scrivi il numero'
-grep -q '[0-9]' <<<"$HEARD" && fail "a digit before the answer: $HEARD"
-xdotool type "$(value)" && xdotool key Return
-hear 'Nuovo calcolo [[:alpha:] ]+\.?\|Esatto, ok!!!\. Risposte esatte 0, Risposte errate 1, Risposte totali 1\. Usa'
-xdotool key alt+x
-hear 'Data [0-9]+/[0-9]+/[0-9]+.*Ciao a presto\. Ore' "the farewell box:"
-xdotool key Return
-timeout 10 tail --pid="$APID" -f /dev/null || fail "program still running 10 s after OK on the farewell box"
-wait "$APID"; RC=$? APID=""
-[ "$RC" -eq 0 ] || fail "program exited with status $RC"
+exercise # 0 is never drawn: a wrong answer
+xdotool type 0 && xdotool key Return && hear "Nuovo calcolo [[:alpha:] ]+\.?\|Sbagliato!! $V\. Risposte esatte 0, Risposte errate 1, Risposte totali 1\. Usa"
+xdotool key Return && exercise
+xdotool type $V && xdotool key Return && hear 'Nuovo calcolo [[:alpha:] ]+\.?\|Esatto, ok!!!\. Risposte esatte 0, Risposte errate 1, Risposte totali 1\. Usa'
+xdotool key alt+x && hear 'Data [0-9]+/[0-9]+/[0-9]+.*Ciao a presto\. Ore' "the farewell box:"
+xdotool key Return && timeout 10 tail --pid="$APID" -f /dev/null || fail "program still running 10 s after OK on the farewell box"
+wait "$APID" || fail "program exited with status $?"; APID=""
 [ ! -s "$W/stderr" ] || fail "the program wrote to standard error: $(head -3 "$W/stderr")"
 said 0 | sed 's/^/  said: /' && rm -rf "$W"
 echo "orca: 1 passed, 0 failed"
