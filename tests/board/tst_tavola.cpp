@@ -286,7 +286,7 @@ private slots:
                                     "Sbagliato!! 18", "Risposte esatte", "1", "Risposte errate", "1", "Risposte totali",
                                     "2", "Risposta", "Nuovo calcolo", "Exit"}));
         QCOMPARE(superficie->child(13)->text(QAccessible::Description),
-                 "Perle su: Sedicine, Duine. " + controllo(tavola(), "Text3")->toolTip());
+                 "Perle su: Sedicine, Duine. " + c("Text3")->toolTip());
         // Text1 holds the answer.
         QVERIFY(!QAccessible::queryAccessibleInterface(controllo(tavola(), "Text1"))->textInterface());
     }
