@@ -9,26 +9,24 @@
 #include <QTranslator>
 
 #include <cstdio>
-#include <cstring>
 
 int main(int argc, char* argv[])
 {
     platform::quietAccessibilityBridge();
-    // The one option, for pupils who see little: see board::Etichetta::altoContrasto.
-    bool altoContrasto = false;
-    for (int i = 1; i < argc; ++i) {
-        if (std::strcmp(argv[i], "--alto-contrasto") != 0) {
-            std::fprintf(stderr, "contaperle: opzione sconosciuta '%s'; uso: contaperle [--alto-contrasto]\n", argv[i]);
+    QApplication app(argc, argv);
+    // The one option, for pupils who see little (see board::Etichetta::altoContrasto);
+    // Qt has taken its own options, such as -platform, out of the list.
+    const QStringList opzioni = QApplication::arguments().mid(1);
+    for (const QString& opzione : opzioni)
+        if (opzione != QLatin1String("--alto-contrasto")) {
+            std::fprintf(stderr, "contaperle: opzione sconosciuta '%s'; uso: contaperle [--alto-contrasto]\n",
+                         qPrintable(opzione));
             return 2;
         }
-        altoContrasto = true;
-    }
-
-    QApplication app(argc, argv);
+    board::Etichetta::altoContrasto = !opzioni.isEmpty();
     QApplication::setApplicationName(QStringLiteral("Contaperle"));
     QApplication::setDesktopFileName(QStringLiteral("it.contaperle.contaperle"));
     platform::avoidMonospacedDefault();
-    board::Etichetta::altoContrasto = altoContrasto;
 
     // Qt's own words (Yes, No, OK) in the language of the lab's desktop.
     QTranslator traduzione;
