@@ -13,6 +13,7 @@
 
 #include <cstdint>
 #include <string>
+#include <utility>
 
 class QAction;
 class QMenu;
@@ -54,6 +55,7 @@ signals:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     struct Cifre {
@@ -78,6 +80,13 @@ private:
     void annunciaVerdetto();
     // The verdict, if any, and the scores with their captions, in words.
     QString punteggi() const;
+    // The news a screen reader is to speak with the control's focus, kept in
+    // its property "notizia" and, with Qt before 6.8, in its description.
+    void descrivi(QWidget* controllo, const QString& notizia);
+    // Gives the control the focus with its news (see board/tavola_accesso.cpp).
+    void daiFuoco(QWidget* controllo, const QString& notizia);
+    // Sends the news that waits for the window to be active (Qt 6.8 on).
+    void annunciaSospeso();
 
     void costruisci();
     void costruisciCaselle();
@@ -122,6 +131,7 @@ private:
     words::Vocabolario vocabolario;
     platform::Colour backColor_ = 0;
     bool attivata = false;
+    std::pair<QWidget*, QString> annuncioSospeso_;
 };
 
 }

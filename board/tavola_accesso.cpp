@@ -56,28 +56,57 @@ void Tavola::rendiAccessibile()
 // change, and Qt 6.4 sends name and description changes in a form Orca cannot
 // read. So each control is described before it takes the focus, and the
 // screen reader speaks the news with it: the answer box the beads, never the
-// value; "Nuovo calcolo" the verdict and the scores.
+// value; "Nuovo calcolo" the verdict and the scores. Orca 48, with Qt 6.8,
+// presents a focus change ahead of a description change that came before it,
+// with the description it knew: there the descriptions stay the tooltips and
+// the news follows the focus as an announcement.
 void Tavola::annunciaEsercizio()
 {
     if (QAccessible::isActive()) {
         QAccessibleEvent evento(Shape9, QAccessible::NameChanged);
         QAccessible::updateAccessibility(&evento);
     }
-    const Lettura* lettura = Lettura::di(superficie);
-    Text3->setAccessibleDescription(lettura->perle() + QStringLiteral(". ") + Text3->toolTip());
     // Focused first, emptied after: emptied first, the box would move its
     // caret before taking the focus, and Orca would take that focus as one
     // not to announce.
-    Text3->setFocus();
+    daiFuoco(Text3, Lettura::di(superficie)->perle());
     Text3->setText(QString());
     // The verdict is gone: the button now tells the scores alone.
-    cmdNext->setAccessibleDescription(punteggi());
+    descrivi(cmdNext, punteggi());
 }
 
-void Tavola::annunciaVerdetto()
+void Tavola::annunciaVerdetto() { daiFuoco(cmdNext, punteggi()); }
+
+void Tavola::descrivi(QWidget* controllo, const QString& notizia)
 {
-    cmdNext->setAccessibleDescription(punteggi());
-    cmdNext->setFocus();
+    controllo->setProperty("notizia", notizia);
+#if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
+    controllo->setAccessibleDescription(notizia + QStringLiteral(". ") + controllo->toolTip());
+#endif
+}
+
+void Tavola::daiFuoco(QWidget* controllo, const QString& notizia)
+{
+    descrivi(controllo, notizia);
+    controllo->setFocus();
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+    // The first exercise is drawn before the window is shown: its news waits
+    // for the window to be active, when a screen reader has it in view.
+    annuncioSospeso_ = {controllo, notizia};
+    if (isActiveWindow())
+        annunciaSospeso();
+#endif
+}
+
+void Tavola::annunciaSospeso()
+{
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+    if (annuncioSospeso_.first && QAccessible::isActive()) {
+        QAccessibleAnnouncementEvent annuncio(annuncioSospeso_.first, annuncioSospeso_.second);
+        QAccessible::updateAccessibility(&annuncio);
+    }
+    annuncioSospeso_ = {};
+#endif
 }
 
 QString Tavola::punteggi() const
@@ -88,7 +117,7 @@ QString Tavola::punteggi() const
     QStringList conti;
     for (const auto& [didascalia, conto] : {std::pair{Label6, lblScore}, {Label1, lblScore1}, {Label3, lblScore2}})
         conti << didascalia->caption() + QLatin1Char(' ') + conto->caption();
-    parti << conti.join(QStringLiteral(", ")) << cmdNext->toolTip();
+    parti << conti.join(QStringLiteral(", "));
     return parti.join(QStringLiteral(". "));
 }
 

@@ -286,7 +286,7 @@ private slots:
                                     "Sbagliato!! 18", "Risposte esatte", "1", "Risposte errate", "1", "Risposte totali",
                                     "2", "Risposta", "Nuovo calcolo", "Exit"}));
         QCOMPARE(superficie->child(13)->text(QAccessible::Description),
-                 "Perle su: Sedicine, Duine. " + c("Text3")->toolTip());
+                 (QT_VERSION < 0x060800 ? "Perle su: Sedicine, Duine. " : "") + c("Text3")->toolTip());
         // Text1 holds the answer.
         QVERIFY(!QAccessible::queryAccessibleInterface(controllo(tavola(), "Text1"))->textInterface());
     }
@@ -361,9 +361,8 @@ private slots:
     void focusBringsTheNews()
     {
         QStringList detti;
-        connect(qApp, &QApplication::focusChanged, this, [&detti](QWidget*, QWidget* ora) {
-            detti << ora->accessibleDescription().section(QStringLiteral(". "), 0, -2);
-        });
+        connect(qApp, &QApplication::focusChanged, this,
+                [&detti](QWidget*, QWidget* ora) { detti << ora->property("notizia").toString(); });
         rispondi(*tavola(), "4");
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
         rispondi(*tavola(), "18");
