@@ -18,7 +18,7 @@ fi
 W=$(mktemp -d /tmp/contaperle-orca.XXXXXX) SEEN=0 APID=""
 # Italian: LANGUAGE alone reaches Orca where the it_IT locale is not generated; Qt 6.8 wants it.
 export XDG_RUNTIME_DIR=$W LANG=C.UTF-8 LANGUAGE=it && ! locale -a | grep -qx it_IT.utf8 || LANG=it_IT.UTF-8
-source "$(dirname "$0")/../../tools/xvfb.sh" && trap '[ -z "$APID" ] || kill $APID; kill $(jobs -p) $(cat $W/speech-dispatcher/pid/*.pid) 2>/dev/null; wait; xvfb_stop' EXIT && trap 'exit 1' INT TERM
+source "$(dirname "$0")/../../tools/xvfb.sh" && trap '[ -z "$APID" ] || kill $APID; kill $(jobs -p) $(cat $W/speech-dispatcher/pid/*.pid 2>/dev/null) 2>/dev/null; wait; xvfb_stop' EXIT && trap 'exit 1' INT TERM
 fail() { echo "FAIL: $* (log: $W/orca.log). Orca said:" >&2; said 0 >&2; echo "orca: 0 passed, 1 failed"; exit 1; }
 said() { sed -n "s/^.* - SPEECH OUTPUT: '\(.*\)' *{.*/\1/p" "$W/orca.log" | tail -n +$(($1 + 1)); }
 # Up to 30 s for Orca's speech since the last check to match $1 (extended regex, utterances
