@@ -8,13 +8,12 @@ namespace {
 
 QtMessageHandler previous = nullptr;
 
-// Neither warning tells of a fault. The bridge drops the caret moves of
-// controls that have no text for screen readers (the program's hidden boxes,
-// which hold the answer, by design) and says so at every exercise (Qt 6.8 in
-// other words); and when a
-// screen reader is slow to answer for a key, the bridge delivers the key
-// itself and says so; and Qt 6.8 says which of a screen reader's requests
-// for events it has no events for.
+// None of these tells of a fault. The bridge drops the caret moves and text
+// events of controls that have no text for screen readers (the program's
+// hidden boxes, which hold the answer, by design) and says so at every
+// exercise, in Qt 6.4's words or in Qt 6.8's; when a screen reader is slow to
+// answer for a key, the bridge delivers the key itself and says so; and
+// Qt 6.8 names each kind of event a screen reader asks for that it has none of.
 void filter(QtMsgType type, const QMessageLogContext& context, const QString& message)
 {
     static const char* const harmless[] = {"Sending TextCaretMoved from object that does not implement text",
