@@ -1,15 +1,32 @@
+#include "board/etichetta.h"
 #include "board/gara.h"
+#include "platform/bridge.h"
+#include "platform/fonts.h"
 
 #include <QApplication>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
 
+#include <cstdio>
+
 int main(int argc, char* argv[])
 {
+    platform::quietAccessibilityBridge();
     QApplication app(argc, argv);
+    // The one option, for pupils who see little (see board::Etichetta::altoContrasto);
+    // Qt has taken its own options, such as -platform, out of the list.
+    const QStringList opzioni = QApplication::arguments().mid(1);
+    for (const QString& opzione : opzioni)
+        if (opzione != QLatin1String("--alto-contrasto")) {
+            std::fprintf(stderr, "contaperle: opzione sconosciuta '%s'; uso: contaperle [--alto-contrasto]\n",
+                         qPrintable(opzione));
+            return 2;
+        }
+    board::Etichetta::altoContrasto = !opzioni.isEmpty();
     QApplication::setApplicationName(QStringLiteral("Contaperle"));
     QApplication::setDesktopFileName(QStringLiteral("it.contaperle.contaperle"));
+    platform::avoidMonospacedDefault();
 
     // Qt's own words (Yes, No, OK) in the language of the lab's desktop.
     QTranslator traduzione;

@@ -1,5 +1,7 @@
 #include "board/etichetta.h"
 
+#include "platform/colour.h"
+
 #include <QAccessible>
 #include <QFontMetrics>
 #include <QPainter>
@@ -17,7 +19,7 @@ constexpr int spazioBordo = 2;
 Etichetta::Etichetta(QWidget* parent, const QString& nome, const QRect& box, const QString& caption,
                      const Aspetto& aspetto)
     : QWidget(parent), box_(box), caption_(caption), colore_(aspetto.colore), centrata_(aspetto.centrata),
-      bordo_(aspetto.bordo)
+      bordo_(aspetto.bordo), sfondo_(aspetto.sfondo)
 {
     setObjectName(nome);
     if (aspetto.carattere)
@@ -68,7 +70,8 @@ void Etichetta::paintEvent(QPaintEvent*)
         painter.drawRect(area.adjusted(0, 0, -1, -1));
     }
     painter.setFont(font());
-    painter.setPen(foreColor());
+    const QColor dietro = sfondo_.value_or(parentWidget()->palette().color(QPalette::Window));
+    painter.setPen(altoContrasto ? platform::legible(foreColor(), dietro) : foreColor());
     const int margine = bordo_ ? spazioBordo : 0;
     const Qt::Alignment allineamento = (centrata_ ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignTop;
     const int modo = static_cast<int>(allineamento.toInt()) | Qt::TextSingleLine;

@@ -22,7 +22,14 @@ public:
         Tinta colore = platform::SystemColour::ButtonText;
         bool centrata = true; // or aligned left
         bool bordo = false;   // a single-line frame
+        // What lies behind the text, if not the window's background.
+        std::optional<QColor> sfondo = std::nullopt;
     };
+
+    // High contrast, for pupils who see little: every label is drawn at least
+    // 4.5 times lighter or darker than what lies behind it (see
+    // platform::legible), whatever its colour and the window's tint.
+    static inline bool altoContrasto = false;
 
     Etichetta(QWidget* parent, const QString& nome, const QRect& box, const QString& caption, const Aspetto& aspetto);
 
@@ -43,6 +50,7 @@ private:
     Tinta colore_;
     bool centrata_;
     bool bordo_;
+    std::optional<QColor> sfondo_;
 };
 
 }

@@ -1,11 +1,10 @@
 #include "board/pulsante.h"
 
+#include "platform/colour.h"
 #include "platform/pictures.h"
 
 #include <QKeyEvent>
 #include <QPainter>
-
-#include <cmath>
 
 namespace board {
 namespace {
@@ -41,14 +40,18 @@ void Pulsante::keyPressEvent(QKeyEvent* event)
     QPushButton::keyPressEvent(event);
 }
 
+bool Pulsante::event(QEvent* event)
+{
+    if (event->type() == QEvent::Shortcut && isEnabled())
+        setFocus(Qt::ShortcutFocusReason);
+    return QPushButton::event(event);
+}
+
 // Black or white, whichever contrasts more with the face (the crossing point
 // of the two contrast ratios lies at a relative luminance of about 0.18).
 QColor Pulsante::inchiostro() const
 {
-    const auto lineare = [](float c) { return c <= 0.04045f ? c / 12.92f : std::pow((c + 0.055f) / 1.055f, 2.4f); };
-    const float luminanza =
-        0.2126f * lineare(faccia_.redF()) + 0.7152f * lineare(faccia_.greenF()) + 0.0722f * lineare(faccia_.blueF());
-    return luminanza > 0.179f ? QColor(Qt::black) : QColor(Qt::white);
+    return platform::luminance(faccia_) > 0.179 ? QColor(Qt::black) : QColor(Qt::white);
 }
 
 void Pulsante::paintEvent(QPaintEvent*)

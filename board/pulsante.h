@@ -10,7 +10,9 @@ namespace board {
 // the caption, one picture for each of the normal, disabled and pressed
 // states. Return and the keypad's Enter click it while it has the focus, as
 // Space does. The caption is drawn in black or white, whichever stands out on
-// the face, whatever the desktop's theme.
+// the face, whatever the desktop's theme. Its access key gives it the focus
+// before it clicks, as the mouse does, so that a screen reader says which
+// button was pressed before the click moves the focus on.
 class Pulsante : public QPushButton {
     Q_OBJECT
 public:
@@ -26,6 +28,7 @@ public:
 protected:
     void paintEvent(QPaintEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    bool event(QEvent* event) override;
 
 private:
     QString immagineAttuale() const;

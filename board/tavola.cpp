@@ -49,6 +49,13 @@ void Tavola::showEvent(QShowEvent* event)
     platform::guarded([this] { Form_Activate(); });
 }
 
+void Tavola::changeEvent(QEvent* event)
+{
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow())
+        annunciaSospeso();
+}
+
 void Tavola::Form_Load()
 {
     numEsatte = 0;

@@ -13,6 +13,7 @@
 
 #include <cstdint>
 #include <string>
+#include <utility>
 
 class QAction;
 class QMenu;
@@ -54,6 +55,7 @@ signals:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     struct Cifre {
@@ -71,8 +73,20 @@ private:
 
     // Screen readers and the keyboard; see board/tavola_accesso.cpp.
     void rendiAccessibile();
-    // Tells screen readers that the beads have changed.
-    void annunciaAbaco();
+    // Tells screen readers of the new exercise and gives the answer box the
+    // focus, empty.
+    void annunciaEsercizio();
+    // Gives "Nuovo calcolo" the focus, telling screen readers the verdict.
+    void annunciaVerdetto();
+    // The verdict, if any, and the scores with their captions, in words.
+    QString punteggi() const;
+    // The news a screen reader is to speak with the control's focus, kept in
+    // its property "notizia" and, with Qt before 6.8, in its description.
+    void descrivi(QWidget* controllo, const QString& notizia);
+    // Gives the control the focus with its news (see board/tavola_accesso.cpp).
+    void daiFuoco(QWidget* controllo, const QString& notizia);
+    // Sends the news that waits for the window to be active (Qt 6.8 on).
+    void annunciaSospeso();
 
     void costruisci();
     void costruisciCaselle();
@@ -117,6 +131,7 @@ private:
     words::Vocabolario vocabolario;
     platform::Colour backColor_ = 0;
     bool attivata = false;
+    std::pair<QWidget*, QString> annuncioSospeso_;
 };
 
 }

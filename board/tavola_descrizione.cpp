@@ -190,9 +190,10 @@ void Tavola::costruisciAbaco()
 // The verdict line and, below it, each score's caption above its count.
 void Tavola::costruisciPunteggi()
 {
-    lblMessage = etichetta(
-        "lblMessage", QRect(368, 344, 87, 37), QStringLiteral("io"),
-        {.carattere = platform::font(QStringLiteral("MS Sans Serif"), 24, FontStyle::BoldItalic), .colore = rosso});
+    lblMessage = etichetta("lblMessage", QRect(368, 344, 87, 37), QStringLiteral("io"),
+                           {.carattere = platform::font(QStringLiteral("MS Sans Serif"), 24, FontStyle::BoldItalic),
+                            .colore = rosso,
+                            .sfondo = ciano});
     lblMessage->setCursor(puntatoreIcona());
     // Hidden, and nothing reads or writes it.
     Lblesatto = etichetta(

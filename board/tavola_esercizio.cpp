@@ -22,9 +22,7 @@ void Tavola::cmdNext_Click()
     platform::Currency valore = platform::Currency::fromText(Text1->text().toStdString());
     Text2->setText(QString::fromStdString(numlett(valore)));
     nascondiZeri(c);
-    annunciaAbaco();
-    Text3->setText(QString());
-    Text3->setFocus();
+    annunciaEsercizio();
     tingi();
 }
 

@@ -21,7 +21,12 @@ void Tavola::Text3_KeyPress(std::int16_t KeyAscii)
 {
     if (KeyAscii != 13)
         return;
-    cmdNext->setFocus();
+    // The focus moves on once the verdict is written, also when a count
+    // overflows, so that a screen reader speaks the verdict with it.
+    struct Poi {
+        Tavola* tavola;
+        ~Poi() { tavola->annunciaVerdetto(); }
+    } poi{this};
     // Exact text: " 7", "07" and "+7" are wrong answers to 7.
     if (Text3->text() == Text1->text()) {
         numEsatte = platform::add16(numEsatte, 1);

@@ -1,5 +1,7 @@
 #include "platform/fonts.h"
 
+#include <QApplication>
+#include <QFontInfo>
 #include <QStringList>
 
 #include <cmath>
@@ -17,6 +19,15 @@ QFont font(const QString& face, double points, FontStyle style)
     result.setBold(style == FontStyle::Bold || style == FontStyle::BoldItalic);
     result.setItalic(style == FontStyle::Italic || style == FontStyle::BoldItalic);
     return result;
+}
+
+void avoidMonospacedDefault()
+{
+    QFont standard = QApplication::font();
+    if (!QFontInfo(standard).fixedPitch())
+        return;
+    standard.setFamilies({QStringLiteral("Liberation Sans")});
+    QApplication::setFont(standard);
 }
 
 }

@@ -13,4 +13,10 @@ enum class FontStyle { Regular, Bold, Italic, BoldItalic };
 // Times New Roman, sans-serif for the rest.
 QFont font(const QString& face, double points, FontStyle style = FontStyle::Regular);
 
+// Where the only faces installed are the Liberation ones the program depends
+// on, fontconfig maps the generic sans-serif face to Liberation Mono, and the
+// menu bar and message boxes would be drawn monospaced: the application's font
+// then becomes Liberation Sans, at the same size. Any other desktop font stays.
+void avoidMonospacedDefault();
+
 }

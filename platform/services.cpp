@@ -7,6 +7,7 @@
 #include <QMessageBox>
 #include <QSpacerItem>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdint>
 
@@ -47,12 +48,15 @@ QMessageBox::StandardButton defaultButton(int flags, QMessageBox::StandardButton
 // A window manager draws the title in its own, often bold, font, with the
 // window's icon and its buttons beside it; a box only as wide as its text
 // would cut the date off its title. The spacer keeps the box wide enough.
+// The window manager's font cannot be read from here, and schools enlarge it
+// for young pupils: room is made for at least 14 points.
 void makeRoomForTitle(QMessageBox& box)
 {
     QFont font = QFontDatabase::systemFont(QFontDatabase::TitleFont);
+    font.setPointSizeF(std::max(font.pointSizeF(), 14.0));
     font.setBold(true);
     const QFontMetrics metrics(font);
-    const int width = metrics.horizontalAdvance(box.windowTitle()) + 6 * metrics.height();
+    const int width = metrics.horizontalAdvance(box.windowTitle()) + 8 * metrics.height();
     if (auto* grid = qobject_cast<QGridLayout*>(box.layout()))
         grid->addItem(new QSpacerItem(width, 0, QSizePolicy::Fixed), grid->rowCount(), 0, 1, grid->columnCount());
 }

@@ -15,7 +15,8 @@ packages=(cmake g++ ninja-build qt6-base-dev qt6-svg-dev libqt6svg6 qt6-translat
 xwindow=(xvfb xdotool imagemagick libx11-dev libxdamage-dev)
 case $mode in
   run) ;;
-  test) packages+=("${xwindow[@]}" clang-format clang-tidy clang libclang-rt-14-dev valgrind
+  test) packages+=("${xwindow[@]}" orca at-spi2-core dbus libglib2.0-bin dconf-gsettings-backend
+                 clang-format clang-tidy clang libclang-rt-14-dev valgrind
                  lintian desktop-file-utils appstream dpkg-dev file) ;;
   package) packages+=(dpkg-dev file) ;;
   bench) packages+=("${xwindow[@]}") ;;
