@@ -38,6 +38,7 @@ if [ ${#missing[@]} -gt 0 ]; then
     }
     as_root=(sudo)
   fi
+  echo "$0: installing ${missing[*]} (to remove them later: apt-get purge ${missing[*]}; apt-get autoremove --purge)" >&2
   "${as_root[@]}" apt-get update -qq
   "${as_root[@]}" env DEBIAN_FRONTEND=noninteractive \
     apt-get install -y -qq --no-install-recommends "${missing[@]}"
