@@ -22,6 +22,10 @@ log=$OUT/contaperle_${version}_build.log
 (cd "$OUT/contaperle-$version" && DEB_BUILD_OPTIONS="nocheck ${DEB_BUILD_OPTIONS:-}" \
     dpkg-buildpackage -us -uc) >"$log" 2>&1 || { tail -30 "$log" >&2; echo "$0: dpkg-buildpackage failed, see $log" >&2; exit 1; }
 rm -rf "${OUT:?}/contaperle-$version"
-lintian --no-cfg -I --fail-on error,warning,info "$OUT/contaperle_${version}_$(dpkg --print-architecture).changes" >&2 ||
+# Two tags of Debian 13's lintian are expected: Standards-Version is Debian 12's, the oldest
+# release supported, and appstream 1.0 wants a homepage the project does not have yet (the
+# package test validates the metadata itself and allows that warning alone).
+lintian --no-cfg -I --fail-on error,warning,info \
+    --suppress-tags out-of-date-standards-version,appstream-metadata-validation-failed "$OUT/contaperle_${version}_$(dpkg --print-architecture).changes" >&2 ||
     { echo "$0: lintian found the tags above" >&2; exit 1; }
 echo "$OUT/contaperle_${version}_$(dpkg --print-architecture).deb"

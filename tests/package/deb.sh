@@ -22,11 +22,11 @@ dpkg-deb -x "$DEB" "$TMP/root"
 ROOT=$TMP/root
 
 desktop-file-validate "$ROOT"/usr/share/applications/*.desktop || fail "desktop-file-validate"
-# appstream 0.16 (Debian 12) does not know <developer>, which 1.0 (Debian 13) wants instead of
-# <developer_name>: that one info is expected.
-OUT=$(LC_ALL=C appstreamcli validate --pedantic --strict --no-net "$ROOT"/usr/share/metainfo/*.metainfo.xml) ||
-    { [ "$(grep -c '^[EWIP]:' <<<"$OUT")" = 1 ] && grep -q '^I: .*: unknown-tag developer$' <<<"$OUT"; } ||
-    fail "appstreamcli: $OUT"
+# Expected: appstream 0.16 (Debian 12) does not know <developer>, which 1.0 (Debian 13) wants
+# instead of <developer_name>; 1.0 wants a homepage, which the project does not have yet.
+OUT=$(LC_ALL=C appstreamcli validate --pedantic --strict --no-net "$ROOT"/usr/share/metainfo/*.metainfo.xml) || {
+    grep -q '^[EWIP]:' <<<"$OUT" && ! grep '^[EWIP]:' <<<"$OUT" | grep -vqE ': (unknown-tag developer|url-homepage-missing)$'
+} || fail "appstreamcli: $OUT"
 grep -qF "<release version=\"$(dpkg-deb -f "$DEB" Version)\"" "$ROOT"/usr/share/metainfo/*.metainfo.xml ||
     fail "the metainfo's release is not the package's version"
 
