@@ -7,7 +7,7 @@ set -euo pipefail
 OUT=$(realpath -m "${1:?usage: deb.sh OUT_DIR}")
 cd "$(dirname "$0")/.."
 version=$(dpkg-parsechangelog -S Version)
-rm -rf "${OUT:?}/contaperle-$version" "$OUT"/contaperle_"$version"[._]*
+rm -rf "${OUT:?}/contaperle-$version" "$OUT"/contaperle{,-dbgsym}_"$version"[._]*
 mkdir -p "$OUT/contaperle-$version"
 
 # The tracked files when git knows them, else everything but the builds; new times and
