@@ -114,7 +114,7 @@ void conversions(const std::string& text, std::int64_t bits, std::int64_t pair)
     const auto a = static_cast<std::int16_t>(pair), b = static_cast<std::int16_t>(pair >> 16);
     // Each operation with its result in full: kept when it fits 16 bits, else error 6.
     for (const auto& [op, full] : {std::pair{&platform::add16, a + b}, std::pair{&platform::mul16, a * b}})
-        require(errore([&, op = op, full = full] { require(op(a, b) == full, "16-bit"); })
+        require(errore([&, fn = op, esatto = full] { require(fn(a, b) == esatto, "16-bit"); })
                     == (full == std::int16_t(full) ? 0 : 6),
                 "16-bit");
 }
