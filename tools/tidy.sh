@@ -4,11 +4,11 @@
 # and fails on any. Usage: tools/tidy.sh [--all] [BUILD_DIR]  (build/ci)
 # The whole tree costs about 7 minutes of CPU with clang-tidy 14, more than
 # the test command can spare on two cores, so it checks the files changed
-# since the last release (the newest v* tag, else the commit that set the
-# version in CMakeLists.txt) and those including a changed header; a changed
-# .clang-tidy, or --all, checks every file. A file found clean is skipped
-# while it, the project's headers, .clang-tidy, the compile database and
-# clang-tidy stay the same.
+# since the last release (the newest v* tag, else the first commit that wrote the
+# version now at the top of debian/changelog) and those including a changed
+# header; a changed .clang-tidy, --all, or a tree without git's history
+# checks every file. A file found clean is skipped while it, the project's
+# headers, .clang-tidy, the compile database and clang-tidy stay the same.
 set -uo pipefail
 cd "$(dirname "$0")/.."
 
@@ -20,21 +20,23 @@ done
 runner=$(command -v run-clang-tidy || ls /usr/bin/run-clang-tidy-* 2>/dev/null | sort -V | tail -1)
 [ -n "$runner" ] || { echo "tidy.sh: run-clang-tidy is missing (package clang-tidy)" >&2; exit 1; }
 
+# Every file the compile database names, whether or not git is there.
+sources=$(sed -n "s|^ *\"file\": \"$PWD/\(.*\.cpp\)\",\?$|\1|p" "$build/compile_commands.json" | grep -v "^$build/" | sort -u)
 release=$(git describe --tags --abbrev=0 --match 'v[0-9]*' 2>/dev/null ||
-          git log -1 --format=%H -G'^project\(contaperle VERSION' -- CMakeLists.txt)
-[ -n "$release" ] || all=1 # no release in this history: everything is new
-changed=$([ -z "$release" ] || git diff --name-only "$release"; git ls-files --others --exclude-standard)
+          git log --reverse --format=%H -S"$(sed -n '1s/^contaperle (\([^)]*\)).*/\1/p' debian/changelog)" 2>/dev/null | head -1)
+[ -n "$release" ] || all=1 # no git, or no release in this history: everything is new
+changed=$([ -z "$release" ] || git diff --name-only "$release"; git ls-files --others --exclude-standard 2>/dev/null)
 if [ -n "$all" ] || grep -qx .clang-tidy <<<"$changed"; then
-    candidates=$(git ls-files '*.cpp')
+    candidates=$sources
 else
     headers=$(grep -E '\.h$' <<<"$changed" | xargs -r -n1 basename | paste -sd'|')
     candidates=$(grep -E '\.cpp$' <<<"$changed"
-                 [ -z "$headers" ] || git grep -lE "#include \"(.*/)?($headers)\"" -- '*.cpp')
+                 [ -z "$headers" ] || grep -lE "#include \"(.*/)?($headers)\"" $sources)
 fi
 
 stamps=$build/tidy-clean
 mkdir -p "$stamps"
-common=$({ clang-tidy --version; cat .clang-tidy "$build/compile_commands.json" $(git ls-files '*.h'); } | sha1sum)
+common=$({ clang-tidy --version; cat .clang-tidy "$build/compile_commands.json" $(find app board words platform tests bench fuzz -name '*.h'); } | sha1sum)
 files=() keys=()
 for file in $(sort -u <<<"$candidates"); do
     [ -f "$file" ] || continue
