@@ -16,7 +16,8 @@ if [ "$(id -un)" != $U ]; then
     exec 9>/tmp/contaperle-orca.lock && flock -w 600 9 && exec runuser -u $U -- env -i PATH="$PATH" HOME=/home/$U ${LSAN_OPTIONS:+LSAN_OPTIONS="$LSAN_OPTIONS"} dbus-run-session -- bash "$(realpath "$0")" "$APP" || exit 1
 fi
 W=$(mktemp -d /tmp/contaperle-orca.XXXXXX) SEEN=0 APID=""
-# Italian: LANGUAGE alone reaches Orca where the it_IT locale is not generated; Qt 6.8 wants it.
+# Italian: LANGUAGE alone reaches Orca and Qt where the it_IT locale is not generated, and Qt 6.8
+# warns of a locale that is not there.
 export XDG_RUNTIME_DIR=$W LANG=C.UTF-8 LANGUAGE=it && ! locale -a | grep -qx it_IT.utf8 || LANG=it_IT.UTF-8
 source "$(dirname "$0")/../../tools/xvfb.sh" && trap '[ -z "$APID" ] || kill $APID; kill $(jobs -p) $(cat $W/speech-dispatcher/pid/*.pid 2>/dev/null) 2>/dev/null; wait; xvfb_stop' EXIT && trap 'exit 1' INT TERM
 fail() { echo "FAIL: $* (log: $W/orca.log). Orca said:" >&2; said 0 >&2; echo "orca: 0 passed, 1 failed"; exit 1; }
@@ -38,12 +39,12 @@ xvfb_start 1024x768x24 || fail "could not start Xvfb"
 # Orca's debug file is written line by line only to a terminal: script(1) gives it one.
 script -qfc "orca -u $W --debug-file=/dev/stdout" "$W/orca.log" >/dev/null 2>&1 &
 for _ in $(seq 150); do grep -q 'ORCA: ATSPI registry initialized' "$W/orca.log" 2>/dev/null && break; sleep 0.2; done
-LANG=it_IT.UTF-8 "$APP" 2>"$W/stderr" & APID=$!
+"$APP" 2>"$W/stderr" & APID=$!
 exercise # 0 is never drawn: a wrong answer
 xdotool type 0 && xdotool key Return && hear "Nuovo calcolo [[:alpha:] ]+\.?\|(.*\|)?Sbagliato!! $V\. Risposte esatte 0, Risposte errate 1, Risposte totali 1"
 xdotool key Return && exercise
 xdotool type $V && xdotool key Return && hear 'Nuovo calcolo [[:alpha:] ]+\.?\|(.*\|)?Esatto, ok!!!\. Risposte esatte 0, Risposte errate 1, Risposte totali 1'
-xdotool key alt+x && hear 'Data [0-9]+/[0-9]+/[0-9]+.*Ciao a presto\. Ore' "the farewell box:"
+xdotool key alt+x && hear 'Data [0-9].*Ciao a presto\. Ore' "the farewell box:"
 xdotool key Return && timeout 10 tail --pid="$APID" -f /dev/null && wait "$APID" || fail "program still running 10 s after OK on the farewell box, or ended with status $?"; APID=""
 [ ! -s "$W/stderr" ] || fail "the program wrote to standard error: $(head -3 "$W/stderr")"
 said 0 | sed 's/^/  said: /' && rm -rf "$W" && echo "orca: 1 passed, 0 failed"
