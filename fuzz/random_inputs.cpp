@@ -19,8 +19,8 @@ int main(int, char** argv)
     std::mt19937_64 chance(20261206);
     std::uint8_t input[24];
     for (long i = 0; i < std::stol(argv[1]); ++i) {
-        // Half the inputs mostly what numbers are written with, so that much
-        // of the text is one; half any bytes, so doubles take every exponent.
+        // Half the inputs mostly what numbers are written with, half any bytes,
+        // so that the values drawn from them take every size.
         for (auto& byte : input)
             byte = static_cast<std::uint8_t>(
                 i % 2 || chance() % 8 == 0 ? chance() : static_cast<std::uint8_t>("0123456789. -+"[chance() % 14]));
