@@ -50,19 +50,16 @@ private slots:
     void drill_data() { righeDrill(); }
     void drill()
     {
-        QFETCH(QList<int>, conti);
-        QFETCH(QString, tasti);
-        QFETCH(int, prossimo);
-        QFETCH(int, risposta);
-        tavola()->numEsatte = std::int16_t(conti.value(0));
-        tavola()->numErrate = std::int16_t(conti.value(1));
-        tavola()->numEsercizi = std::int16_t(conti.value(2));
-        servizi->valori = {prossimo};
-        servizi->risposta = risposta;
+        QFETCH(Riga, r);
+        tavola()->numEsatte = std::int16_t(r.conti.value(0));
+        tavola()->numErrate = std::int16_t(r.conti.value(1));
+        tavola()->numEsercizi = std::int16_t(r.conti.value(2));
+        servizi->valori = {r.prossimo};
+        servizi->risposta = r.risposta;
         const QPointer<Tavola> prima = tavola();
-        digita(tasti);
-        QTEST(servizi->scatole, "scatola");
-        QTEST(stato(*tavola()), "atteso");
+        digita(r.tasti);
+        QCOMPARE(servizi->scatole, r.scatola);
+        QCOMPARE(stato(*tavola()), r.atteso);
         QTRY_VERIFY2(prima == tavola() || prima.isNull(), "the old window outlives the new contest");
         // What is painted agrees: the beads over their rods, and the background.
         const QImage immagine = tavola()->centralWidget()->grab().toImage();
