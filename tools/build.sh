@@ -62,7 +62,7 @@ case $mode in
   test)
     sources | xargs clang-format --dry-run -Werror
     # The whole suite, then again under AddressSanitizer and
-    # UndefinedBehaviorSanitizer; the number words and conversions under
+    # UndefinedBehaviorSanitizer; the number words under
     # libFuzzer (clang) from their seeds; the widget tests under valgrind.
     for preset in ci asan fuzz; do
       cmake --preset "$preset" >/dev/null

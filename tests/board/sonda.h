@@ -150,20 +150,23 @@ inline Stato stato(board::Tavola& t)
             platform::toQColor(t.BackColor()).name()};
 }
 
-// The drill's rows: numEsatte, numErrate and numEsercizi set first (missing
-// ones 0), the keys, the window afterwards, the boxes shown, the next value
-// drawn and the reply to NUOVO.
+// A drill row: numEsatte, numErrate and numEsercizi set first (missing ones
+// 0), the keys, the window afterwards, the boxes shown, the next value drawn
+// and the reply to NUOVO.
+struct Riga {
+    QList<int> conti;
+    QString tasti;
+    Stato atteso;
+    QString scatola;
+    int prossimo, risposta;
+};
+
 inline void righeDrill()
 {
-    QTest::addColumn<QList<int>>("conti");
-    QTest::addColumn<QString>("tasti");
-    QTest::addColumn<Stato>("atteso");
-    QTest::addColumn<QString>("scatola");
-    QTest::addColumn<int>("prossimo");
-    QTest::addColumn<int>("risposta");
+    QTest::addColumn<Riga>("r");
     const auto riga = [](const char* nome, const QList<int>& conti, const char* tasti, const Stato& atteso,
                          const QString& scatola = {}, int prossimo = 18, int risposta = platform::ReplyYes) {
-        QTest::newRow(nome) << conti << QString(tasti) << atteso << scatola << prossimo << risposta;
+        QTest::newRow(nome) << Riga{conti, tasti, atteso, scatola, prossimo, risposta};
     };
     const QString sbagliato = QStringLiteral("Sbagliato!! 13"), r = QStringLiteral("#ff0000");
     const Stato sbagliata{"13", 13, "4", sbagliato, r, "0 1 1", "0 1 0", "cmdNext", "#147d19"};

@@ -5,6 +5,8 @@
 #include "platform/core/numbers.h"
 #include "words/numlett.h"
 
+#include <cmath>
+
 using namespace platform;
 
 namespace {
@@ -22,13 +24,29 @@ const Chiamata chiamate[] = {
     {"negative currency fraction", [] { return Currency::fromText("-2.5").raw(); }, -25000, 0},
     {"currency with spaces around", [] { return Currency::fromText(" 7 ").raw(); }, 70000, 0},
     {"largest currency", [] { return Currency::fromText("922337203685477.5807").raw(); }, INT64_MAX, 0},
+    {"smallest currency", [] { return Currency::fromText("-922337203685477.5808").raw(); }, INT64_MIN, 0},
+    {"1/32 in currency rounds half to even", [] { return Currency::fromDouble(0.03125).raw(); }, 312, 0},
+    {"3/32 in currency rounds half to even", [] { return Currency::fromDouble(0.09375).raw(); }, 938, 0},
+    {"+.5 rounds to even 0", [] { return textToLong("+.5"); }, 0, 0},
+    {"1. is 1", [] { return textToLong("1."); }, 1, 0},
+    {"a number below any double is 0", [] { return textToDouble("0." + std::string(400, '0') + "1"); }, 0, 0},
+    {"-2147483648.5 rounds to even, the lowest", [] { return textToLong("-2147483648.5"); }, INT32_MIN, 0},
     {"2.5 rounds to even 2", [] { return textToLong("2.5"); }, 2, 0},
     {"3.5 rounds to even 4", [] { return textToLong(" 3.5 "); }, 4, 0},
     {"16 bits: -2.5 rounds to even -2", [] { return round16(-2.5); }, -2, 0},
     {"-7 mod 2 keeps the sign of -7", [] { return mod32(-7, 2); }, -1, 0},
+    {"-32767 - 1 is -32768", [] { return add16(-32767, -1); }, -32768, 0},
+    {"-128 x 256 is -32768", [] { return mul16(-128, 256); }, -32768, 0},
     {"32767 + 1 raises overflow", [] { return add16(32767, 1); }, 0, 6},
+    {"-32768 - 1 raises overflow", [] { return add16(-32768, -1); }, 0, 6},
     {"656 x 50 raises overflow", [] { return mul16(656, 50); }, 0, 6},
     {"currency one past the largest", [] { return Currency::fromText("922337203685477.5808").raw(); }, 0, 6},
+    {"currency one below the smallest", [] { return Currency::fromText("-922337203685477.5809").raw(); }, 0, 6},
+    {"2147483647.5 rounds out of 32 bits", [] { return textToLong("2147483647.5"); }, 0, 6},
+    {"-2147483649 is out of 32 bits", [] { return textToLong("-2147483649"); }, 0, 6},
+    {"a number past any double", [] { return textToDouble(std::string(400, '9')); }, 0, 6},
+    {"infinity has no text", [] { return std::ssize(doubleToText(HUGE_VAL)); }, 0, 6},
+    {"a point alone is no number", [] { return textToLong(" . "); }, 0, 13},
     {"currency of two points", [] { return Currency::fromText("1.2.3").raw(); }, 0, 13},
     {"currency of five decimals", [] { return Currency::fromText("0.00005").raw(); }, 0, 13},
     {"32767.5 rounds out of 16 bits", [] { return round16(32767.5); }, 0, 6},
@@ -67,8 +85,15 @@ int main()
         uguale(std::string(caso.nome) + ", error", errore([&] { valore = caso.calcolo(); }), caso.errore);
         uguale(caso.nome, valore, caso.atteso);
     }
-    uguale("12.5 as text", doubleToText(12.5), std::string("12.5"));
-    uguale("0 as text", doubleToText(0), std::string("0"));
+    // The shortest text that reads back as the same double, in plain digits.
+    const std::pair<double, const char*> testi[] = {{12.5, "12.5"},
+                                                    {0, "0"},
+                                                    {0.1, "0.1"},
+                                                    {-1e-6, "-0.000001"},
+                                                    {1.0 / 3, "0.3333333333333333"},
+                                                    {1e21, "1000000000000000000000"}};
+    for (const auto& [valore, testo] : testi)
+        uguale(testo, doubleToText(valore), std::string(testo));
     uguale("0 in #0", format(0, "#0"), std::string("0"));
     uguale("32767 in ###0", format(32767, "###0"), std::string("32767"));
     // One vocabulary for every case: repeated calls must give the same words.
