@@ -156,7 +156,8 @@ try {
         return 2;
     }
     int errori = 0;
-    if (!(schermo = XOpenDisplay(nullptr)) || !XDamageQueryExtension(schermo, &eventoDanno, &errori))
+    schermo = XOpenDisplay(nullptr);
+    if (!schermo || !XDamageQueryExtension(schermo, &eventoDanno, &errori))
         throw std::runtime_error("no X server with the DAMAGE extension");
     // Windows come and go with the programs; a request about one that has
     // just gone is no fault of the measurement.

@@ -25,7 +25,7 @@ public:
         int spessore = 1;
         std::optional<Tinta> sfondo = std::nullopt; // none: transparent
         Riempimento riempimento = Riempimento::Nessuno;
-        QColor colore = {}; // of the fill
+        QColor colore; // of the fill
     };
 
     // The box is in the parent's coordinates; the widget extends past it by

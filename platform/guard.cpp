@@ -29,7 +29,7 @@ void guarded(const std::function<void()>& handler) noexcept
         } catch (const std::exception&) {
             reportUntrapped(RuntimeError(RuntimeError::InternalError));
         }
-    } catch (...) {
+    } catch (...) { // NOLINT(bugprone-empty-catch): nothing is left to report with
         // The report itself failed (no memory for the box): nothing is left
         // to tell the user with, and the event loop must not see it.
     }
