@@ -25,7 +25,8 @@ public:
         int spessore = 1;
         std::optional<Tinta> sfondo = std::nullopt; // none: transparent
         Riempimento riempimento = Riempimento::Nessuno;
-        QColor colore; // of the fill
+        // Of the fill; initialised, or gcc finds designated initialisers incomplete.
+        QColor colore = {}; // NOLINT(readability-redundant-member-init)
     };
 
     // The box is in the parent's coordinates; the widget extends past it by
