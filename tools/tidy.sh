@@ -18,6 +18,6 @@ trap 'rm -f "$log"' EXIT
 status=$?
 # Colours aside, run-clang-tidy echoes each command (from clang-tidy 19 with a time), and
 # clang-tidy counts the warnings it suppressed in headers not the project's: not findings.
-sed 's/\x1b\[[0-9;]*m//g' "$log" | grep -v -E '^(\[[0-9]+/[0-9]+\](\[[0-9.]+s\])? )?\S*clang-tidy(-[0-9]+)? |^[0-9]+ warnings?( and [0-9]+ errors?)? generated\.$|^Suppressed [0-9]+ warnings|^Use -header-filter|^Running clang-tidy|^$'
+sed 's/\x1b\[[0-9;]*m//g' "$log" | grep -v -E '^(\[ *[0-9]+/[0-9]+\](\[[0-9.]+s\])? )?\S*clang-tidy(-[0-9]+)? |^[0-9]+ warnings?( and [0-9]+ errors?)? generated\.$|^Suppressed [0-9]+ warnings|^Use -header-filter|^Running clang-tidy|^$'
 [ "$status" -ne 0 ] || echo "tidy.sh: clean, $(wc -l <<<"$files") files checked"
 exit "$status"
