@@ -108,8 +108,9 @@ Lettura::Lettura(QWidget* superficie, const QList<QWidget*>& ordine, QWidget* ab
                  const QList<Asta>& aste)
     : QObject(superficie), ordine_(ordine), abaco_(abaco), area_(area), aste_(aste)
 {
-    QAccessible::installFactory(fabbrica);
 }
+
+void Lettura::installa() { QAccessible::installFactory(fabbrica); }
 
 const Lettura* Lettura::di(const QWidget* superficie)
 {

@@ -29,6 +29,8 @@ public:
     Lettura(QWidget* superficie, const QList<QWidget*>& ordine, QWidget* abaco, const QRect& area,
             const QList<Asta>& aste);
 
+    // Makes every window's Lettura known to screen readers; once per program.
+    static void installa();
     // The Lettura of a surface, if it has one.
     static const Lettura* di(const QWidget* superficie);
 

@@ -21,7 +21,7 @@ public:
 
     struct Aspetto {
         Tipo tipo = Tipo::Rettangolo;
-        Tinta bordo = QColor(Qt::black);
+        Tinta bordo = colori::nero;
         int spessore = 1;
         std::optional<Tinta> sfondo = std::nullopt; // none: transparent
         Riempimento riempimento = Riempimento::Nessuno;

@@ -1,10 +1,16 @@
 #include "board/gara.h"
 
+#include "board/accesso.h"
+#include "board/tastiera.h"
 #include "board/tavola.h"
 
 namespace board {
 
-Gara::Gara() = default;
+Gara::Gara()
+{
+    new Tastiera(this);
+    Lettura::installa();
+}
 
 Gara::~Gara() { delete tavola_; }
 

@@ -7,8 +7,9 @@ namespace board {
 
 class Tavola;
 
-// Owns the window across contests: a new contest unloads the window and shows
-// a fresh one, built from its description, without the program ending.
+// The program's run: owns the window across contests (a new contest unloads
+// the window and shows a fresh one without the program ending), and the
+// keyboard and screen-reader support that serve every window.
 class Gara : public QObject {
     Q_OBJECT
 public:

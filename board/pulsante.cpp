@@ -3,7 +3,6 @@
 #include "platform/colour.h"
 #include "platform/pictures.h"
 
-#include <QKeyEvent>
 #include <QPainter>
 
 namespace board {
@@ -29,22 +28,6 @@ QString Pulsante::immagineAttuale() const
     if (!isEnabled())
         return immagini_.disabilitato;
     return isDown() ? immagini_.premuto : immagini_.normale;
-}
-
-void Pulsante::keyPressEvent(QKeyEvent* event)
-{
-    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
-        click();
-        return;
-    }
-    QPushButton::keyPressEvent(event);
-}
-
-bool Pulsante::event(QEvent* event)
-{
-    if (event->type() == QEvent::Shortcut && isEnabled())
-        setFocus(Qt::ShortcutFocusReason);
-    return QPushButton::event(event);
 }
 
 // Black or white, whichever contrasts more with the face (the crossing point

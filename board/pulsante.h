@@ -8,11 +8,8 @@ namespace board {
 
 // A graphical button: a face of its own colour with a 32-pixel picture above
 // the caption, one picture for each of the normal, disabled and pressed
-// states. Return and the keypad's Enter click it while it has the focus, as
-// Space does. The caption is drawn in black or white, whichever stands out on
-// the face, whatever the desktop's theme. Its access key gives it the focus
-// before it clicks, as the mouse does, so that a screen reader says which
-// button was pressed before the click moves the focus on.
+// states. The caption is drawn in black or white, whichever stands out on
+// the face, whatever the desktop's theme. Its keys: see board::Tastiera.
 class Pulsante : public QPushButton {
     Q_OBJECT
 public:
@@ -27,8 +24,6 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
-    bool event(QEvent* event) override;
 
 private:
     QString immagineAttuale() const;

@@ -1,6 +1,5 @@
 #include "board/tavola.h"
 
-#include "board/tasti.h"
 #include "platform/guard.h"
 #include "platform/services.h"
 
@@ -25,10 +24,16 @@ void Tavola::collega()
     connect(cmdNext, &QPushButton::clicked, this, guardato(&Tavola::cmdNext_Click));
     connect(cmdExit, &QPushButton::clicked, this, guardato(&Tavola::cmdExit_Click));
     connect(Next, &QAction::triggered, this, guardato(&Tavola::Next_Click));
-    new FiltroTasti(Text3, [this](std::int16_t KeyAscii) { Text3_KeyPress(KeyAscii); });
 }
 
 std::string Tavola::numlett(platform::Currency& numer) { return vocabolario.numlett(numer); }
+
+// Every change of a score is told, also one to the value it had.
+void Tavola::conta(std::int16_t& conto, std::int16_t valore)
+{
+    conto = valore;
+    emit contiCambiati(conti());
+}
 
 void Tavola::setBackColor(platform::Colour colore)
 {
@@ -58,16 +63,16 @@ void Tavola::changeEvent(QEvent* event)
 
 void Tavola::Form_Load()
 {
-    numEsatte = 0;
-    numErrate = 0;
+    conta(numEsatte, 0);
+    conta(numErrate, 0);
 }
 
 void Tavola::Form_Activate()
 {
     cmdNext_Click();
-    numEsercizi = 0;
-    numErrate = 0;
-    numEsatte = 0;
+    conta(numEsercizi, 0);
+    conta(numErrate, 0);
+    conta(numEsatte, 0);
 }
 
 void Tavola::Next_Click()

@@ -1,55 +1,45 @@
 #pragma once
 
+#include "board/aste.h"
 #include "board/etichetta.h"
 #include "board/forma.h"
 #include "board/pulsante.h"
 #include "platform/colour.h"
-#include "platform/core/control_array.h"
 #include "platform/core/currency.h"
 #include "words/numlett.h"
 
 #include <QLineEdit>
 #include <QMainWindow>
 
+#include <array>
 #include <cstdint>
 #include <string>
 #include <utility>
 
-class QAction;
-class QMenu;
+class TstTavola;
 
 namespace board {
 
-// The program's one window: a base-2 abacus of five rods (16, 8, 4, 2, 1),
-// the answer box, the verdict line and three scores. Constructing it loads it
-// from its fixed description; showing it the first time activates it, which
-// puts up the first exercise.
+// The program's one window: a base-2 abacus of five rods (see board/aste.h),
+// the answer box, the verdict line and three scores. Constructing it builds
+// it; showing it the first time activates it, which puts up the first
+// exercise. The keys reach it through board::Tastiera.
 class Tavola : public QMainWindow {
     Q_OBJECT
 public:
+    // The contest's scores, which live and die with the window.
+    struct Conti {
+        std::int16_t esercizi, esatte, errate;
+        bool operator==(const Conti&) const = default;
+    };
+
     explicit Tavola(QWidget* parent = nullptr);
 
-    // Spells numer in Italian words; see words::Vocabolario.
-    std::string numlett(platform::Currency& numer);
-
-    // The contest's scores. They live and die with the window.
-    std::int16_t numEsercizi = 0;
-    std::int16_t numEsatte = 0;
-    std::int16_t numErrate = 0;
-
+    Conti conti() const { return {numEsercizi, numEsatte, numErrate}; }
     platform::Colour BackColor() const { return backColor_; }
 
-    // The window's event handlers. Qt reaches them through the platform's
-    // error guard; they raise platform::RuntimeError on failure.
-    void Form_Load();
-    void Form_Activate();
-    void cmdNext_Click();
-    void cmdExit_Click();
-    void Next_Click();
-    // The key's character code; the key then reaches the box unchanged.
-    void Text3_KeyPress(std::int16_t KeyAscii);
-
 signals:
+    void contiCambiati(board::Tavola::Conti conti);
     // "NUOVO" was confirmed: the owner unloads this window and shows a new one.
     void nuovaGaraRichiesta();
 
@@ -58,20 +48,31 @@ protected:
     void changeEvent(QEvent* event) override;
 
 private:
-    struct Cifre {
-        std::int16_t unita, duine, quartine, ottine;
-        std::string sedicine;
-    };
+    friend class Tastiera;
+    // Tests start from scores near their limits.
+    friend class ::TstTavola;
 
+    // The window's event handlers. Qt reaches them through the platform's
+    // error guard; they raise platform::RuntimeError on failure.
+    void Form_Load();
+    void Form_Activate();
+    void cmdNext_Click();
+    void cmdExit_Click();
+    void Next_Click();
+    // A key typed in the answer box, by its character code; the key then
+    // reaches the box unchanged.
+    void Text3_KeyPress(std::int16_t KeyAscii);
+
+    std::string numlett(platform::Currency& numer);
     void verifica();
     void mostraPerle();
     void estrai();
-    Cifre cifre() const;
-    void nascondiZeri(const Cifre& cifre);
+    void nascondiZeri();
     void tingi();
+    void conta(std::int16_t& conto, std::int16_t valore);
     void setBackColor(platform::Colour colore);
 
-    // Screen readers and the keyboard; see board/tavola_accesso.cpp.
+    // Screen readers; see board/tavola_accesso.cpp.
     void rendiAccessibile();
     // Tells screen readers of the new exercise and gives the answer box the
     // focus, empty.
@@ -96,10 +97,14 @@ private:
     void costruisciMenu();
     void impila();
     void collega();
-    Etichetta* etichetta(const char* nome, const QRect& box, const QString& caption,
+    Etichetta* etichetta(const char* nome, const QRect& box, const QString& testo,
                          const Etichetta::Aspetto& aspetto = {});
     Forma* forma(const char* nome, const QRect& box, const Forma::Aspetto& aspetto);
     QLineEdit* casella(const char* nome, const QRect& box, const QString& testo);
+
+    std::int16_t numEsercizi = 0;
+    std::int16_t numEsatte = 0;
+    std::int16_t numErrate = 0;
 
     QWidget* superficie = nullptr;
     QLineEdit* Text3 = nullptr;
@@ -107,26 +112,19 @@ private:
     QLineEdit* Text1 = nullptr;
     Pulsante* cmdNext = nullptr;
     Pulsante* cmdExit = nullptr;
-    QWidget* Picture1 = nullptr;
-    Etichetta* Label8 = nullptr;
-    Etichetta* Label7 = nullptr;
-    Etichetta* Label5 = nullptr;
-    Etichetta* Label4 = nullptr;
-    Etichetta* Label2 = nullptr;
     Forma* Shape9 = nullptr;
-    Forma* Shape7 = nullptr;
-    Etichetta* Lblesatto = nullptr;
-    Etichetta* lblMessage = nullptr;
     Forma* Shape1 = nullptr;
+    Etichetta* lblMessage = nullptr;
     Etichetta* Label1 = nullptr;
     Etichetta* Label3 = nullptr;
+    Etichetta* Label6 = nullptr;
     Etichetta* lblScore2 = nullptr;
     Etichetta* lblScore1 = nullptr;
     Etichetta* lblScore = nullptr;
-    Etichetta* Label6 = nullptr;
-    platform::ControlArray<Forma> Shape2, Shape3, Shape4, Shape5, Shape6, Shape8;
-    platform::ControlArray<QMenu> Ciao;
     QAction* Next = nullptr;
+    // The rods' captions and beads, in the order of board::aste.
+    std::array<Etichetta*, aste.size()> didascalie{};
+    std::array<Forma*, aste.size()> perle{};
 
     words::Vocabolario vocabolario;
     platform::Colour backColor_ = 0;

@@ -1,6 +1,6 @@
-// The window's fixed description: every control with its place in pixels,
-// its look and its flags, built group by group; the order in which the
-// controls cover one another is applied once, at the end, by impila().
+// The window's controls, each with its place in pixels, its look and its
+// flags, built group by group; the order in which they cover one another is
+// applied once, at the end, by impila().
 #include "board/tavola.h"
 
 #include "platform/fonts.h"
@@ -18,21 +18,7 @@ using S = platform::SystemColour;
 using Tipo = Forma::Tipo;
 using Riempimento = Forma::Riempimento;
 
-// The fixed colours of the window, as #RRGGBB.
-const QColor nero(0x000000u);
-const QColor blu(0x0000FFu);
-const QColor blunotte(0x000080u);
-const QColor ciano(0x00FFFFu);
-const QColor verde(0x00FF00u);
-const QColor verdeScuro(0x00C000u);
-const QColor verdino(0xC0FFC0u);
-const QColor grigio(0x808080u);
-const QColor lilla(0x8080FFu);
-const QColor magenta(0xFF00FFu);
-const QColor rosa(0xFF80FFu);
-const QColor rosso(0xFF0000u);
-const QColor giallo(0xFFFF00u);
-const QColor verdeAcqua(0x00C0C0u);
+using namespace colori;
 
 QString immagine(const char* nome) { return QStringLiteral(":/pictures/%1.svg").arg(QLatin1String(nome)); }
 
@@ -111,10 +97,10 @@ void Tavola::costruisciPulsanti()
     cmdExit->setCursor(Qt::ArrowCursor);
 
     // An empty, hidden picture box; nothing is ever shown in it.
-    Picture1 = new QWidget(superficie);
-    Picture1->setObjectName(QStringLiteral("Picture1"));
-    Picture1->setGeometry(240, -24, 65, 73);
-    Picture1->hide();
+    auto* immagine = new QWidget(superficie);
+    immagine->setObjectName(QStringLiteral("Picture1"));
+    immagine->setGeometry(240, -24, 65, 73);
+    immagine->hide();
 
     setTabOrder(cmdExit, Text1);
     setTabOrder(Text1, Text2);
@@ -122,7 +108,7 @@ void Tavola::costruisciPulsanti()
     setTabOrder(Text3, cmdNext);
 }
 
-// The frame, then the rods from 16 down to 1, each with its caption and bead.
+// The frame and the base bar, then the rods from 16 down to 1.
 void Tavola::costruisciAbaco()
 {
     Shape9 = forma("Shape9", QRect(8, 56, 737, 65),
@@ -137,54 +123,13 @@ void Tavola::costruisciAbaco()
                     .sfondo = ciano,
                     .riempimento = Riempimento::Incrociato,
                     .colore = ciano});
-
-    Label8 = etichetta("Label8", QRect(32, 16, 89, 25), QStringLiteral("Sedicine"));
-    Shape7 = forma("Shape7", QRect(56, 120, 25, 185),
-                   {.bordo = S::WindowText,
-                    .spessore = 3,
-                    .sfondo = S::WindowBackground,
-                    .riempimento = Riempimento::Pieno,
-                    .colore = blunotte});
-    Shape8.add(0, forma("Shape8_0", QRect(8, 144, 129, 193),
-                        {.tipo = Tipo::Cerchio, .bordo = S::WindowText, .spessore = 2, .sfondo = S::WindowBackground}));
-
-    Label7 = etichetta("Label7", QRect(176, 16, 81, 25), QStringLiteral("Ottine"));
-    Shape2.add(
-        3, forma("Shape2_3", QRect(208, 120, 24, 185),
-                 {.bordo = nero, .spessore = 3, .sfondo = ciano, .riempimento = Riempimento::Pieno, .colore = rosa}));
-    Shape6.add(1, forma("Shape6_1", QRect(152, 176, 129, 129),
-                        {.tipo = Tipo::Cerchio,
-                         .bordo = S::WindowText,
-                         .spessore = 2,
-                         .riempimento = Riempimento::Pieno,
-                         .colore = giallo}));
-
-    Label5 = etichetta("Label5", QRect(320, 16, 81, 25), QStringLiteral("Quartine"));
-    Shape2.add(2, forma("Shape2_2", QRect(360, 120, 25, 185),
-                        {.bordo = nero, .spessore = 3, .riempimento = Riempimento::Pieno, .colore = rosso}));
-    Shape5.add(1, forma("Shape5_1", QRect(312, 88, 129, 305),
-                        {.tipo = Tipo::Cerchio,
-                         .bordo = S::WindowText,
-                         .spessore = 2,
-                         .riempimento = Riempimento::Pieno,
-                         .colore = blu}));
-
-    Label4 = etichetta("Label4", QRect(480, 16, 49, 25), QStringLiteral("Duine"), {.centrata = false});
-    Shape2.add(1, forma("Shape2_1", QRect(512, 120, 25, 185),
-                        {.bordo = S::WindowText, .spessore = 3, .sfondo = S::WindowBackground}));
-    Shape4.add(1, forma("Shape4_1", QRect(464, 168, 129, 145),
-                        {.tipo = Tipo::Cerchio, .bordo = S::WindowText, .spessore = 2, .sfondo = verdeAcqua}));
-
-    Label2 = etichetta("Label2", QRect(624, 16, 57, 25), QStringLiteral("Unit\u00E0"));
-    Shape2.add(0,
-               forma("Shape2_0", QRect(664, 120, 25, 185), {.bordo = S::WindowText, .spessore = 3, .sfondo = verde}));
-    Shape3.add(1, forma("Shape3_1", QRect(600, 176, 153, 129),
-                        {.tipo = Tipo::Cerchio,
-                         .bordo = S::WindowText,
-                         .spessore = 2,
-                         .sfondo = lilla,
-                         .riempimento = Riempimento::Pieno,
-                         .colore = magenta}));
+    for (std::size_t i = 0; i < aste.size(); ++i) {
+        const Asta& asta = aste[i];
+        didascalie[i] = etichetta(asta.nomeDidascalia, asta.boxDidascalia, QString::fromUtf8(asta.didascalia),
+                                  {.centrata = asta.centrata});
+        forma(asta.nomeAsta, asta.boxAsta, asta.asta);
+        perle[i] = forma(asta.nomePerla, asta.boxPerla, asta.perla);
+    }
 }
 
 // The verdict line and, below it, each score's caption above its count.
@@ -196,10 +141,9 @@ void Tavola::costruisciPunteggi()
                             .sfondo = ciano});
     lblMessage->setCursor(puntatoreIcona());
     // Hidden, and nothing reads or writes it.
-    Lblesatto = etichetta(
-        "Lblesatto", QRect(193, 104, 39, 13), QString(),
-        {.carattere = platform::font(QStringLiteral("MS Sans Serif"), 8.25), .colore = grigio, .centrata = false});
-    Lblesatto->hide();
+    etichetta("Lblesatto", QRect(193, 104, 39, 13), QString(),
+              {.carattere = platform::font(QStringLiteral("MS Sans Serif"), 8.25), .colore = grigio, .centrata = false})
+        ->hide();
 
     const QFont didascalia = platform::font(QStringLiteral("MS Sans Serif"), 18);
     const QFont conteggio = platform::font(QStringLiteral("Times New Roman"), 36, FontStyle::Bold);
@@ -226,7 +170,6 @@ void Tavola::costruisciMenu()
          {"Contaperle " CONTAPERLE_VERSION ": impara a leggere l'abaco binario", "Software libero: GPL 3 o successive",
           "Cinque aste, una perla per asta", "Scritto in C++ con Qt"})
         crediti->addAction(QString::fromUtf8(riga))->setObjectName(QStringLiteral("Credito"));
-    Ciao.add(1, crediti);
 
     Next = menuBar()->addAction(QStringLiteral("NUOVO"));
     Next->setObjectName(QStringLiteral("Next"));
@@ -235,24 +178,24 @@ void Tavola::costruisciMenu()
     Next->setShortcutContext(Qt::WindowShortcut);
 }
 
-// Front to back, in the order of the window's table of controls: where two
-// controls overlap, the one earlier in this list covers the other.
+// Front to back: where two controls overlap, the one earlier in this list
+// covers the other (the beads their rods, the verdict the base bar).
 void Tavola::impila()
 {
-    const QList<QWidget*> davantiDietro = {
-        Text3,      Text2,     Text1,      cmdNext,    cmdExit,    Picture1,   Label8,     Label7,
-        Label5,     Label4,    Label2,     Shape9,     &Shape8(0), Shape7,     &Shape3(1), &Shape2(0),
-        &Shape6(1), Lblesatto, &Shape4(1), &Shape5(1), lblMessage, Shape1,     Label1,     Label3,
-        lblScore2,  lblScore1, lblScore,   Label6,     &Shape2(1), &Shape2(2), &Shape2(3),
+    static constexpr const char* davantiDietro[] = {
+        "Text3",     "Text2",     "Text1",    "cmdNext",  "cmdExit",    "Picture1", "Label8",   "Label7",
+        "Label5",    "Label4",    "Label2",   "Shape9",   "Shape8_0",   "Shape7",   "Shape3_1", "Shape2_0",
+        "Shape6_1",  "Lblesatto", "Shape4_1", "Shape5_1", "lblMessage", "Shape1",   "Label1",   "Label3",
+        "lblScore2", "lblScore1", "lblScore", "Label6",   "Shape2_1",   "Shape2_2", "Shape2_3",
     };
-    for (QWidget* controllo : davantiDietro)
-        controllo->lower();
+    for (const char* nome : davantiDietro)
+        superficie->findChild<QWidget*>(QLatin1String(nome), Qt::FindDirectChildrenOnly)->lower();
 }
 
-Etichetta* Tavola::etichetta(const char* nome, const QRect& box, const QString& caption,
+Etichetta* Tavola::etichetta(const char* nome, const QRect& box, const QString& testo,
                              const Etichetta::Aspetto& aspetto)
 {
-    return new Etichetta(superficie, QString::fromLatin1(nome), box, caption, aspetto);
+    return new Etichetta(superficie, QString::fromLatin1(nome), box, testo, aspetto);
 }
 
 Forma* Tavola::forma(const char* nome, const QRect& box, const Forma::Aspetto& aspetto)

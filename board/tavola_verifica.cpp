@@ -1,4 +1,5 @@
 // Judging the pupil's answer and keeping the score.
+#include "board/tastiera.h"
 #include "board/tavola.h"
 
 #include "platform/core/checked.h"
@@ -19,7 +20,7 @@ QString punteggio(std::int16_t conteggio, const char* maschera)
 // Every Enter is judged and counted, also a second one on the same number.
 void Tavola::Text3_KeyPress(std::int16_t KeyAscii)
 {
-    if (KeyAscii != 13)
+    if (KeyAscii != Tastiera::Invio)
         return;
     // The focus moves on once the verdict is written, also when a count
     // overflows, so that a screen reader speaks the verdict with it.
@@ -29,13 +30,13 @@ void Tavola::Text3_KeyPress(std::int16_t KeyAscii)
     } poi{this};
     // Exact text: " 7", "07" and "+7" are wrong answers to 7.
     if (Text3->text() == Text1->text()) {
-        numEsatte = platform::add16(numEsatte, 1);
+        conta(numEsatte, platform::add16(numEsatte, 1));
         lblMessage->setForeColor(QColor(255, 255, 0));
         lblMessage->setCaption(QStringLiteral("Esatto, ok!!!"));
         // The counts follow with the next number's check.
         return;
     }
-    numErrate = platform::add16(numErrate, 1);
+    conta(numErrate, platform::add16(numErrate, 1));
     lblMessage->setForeColor(QColor(255, 0, 0));
     lblMessage->setCaption(sbagliato + Text1->text());
     lblScore1->setCaption(punteggio(numErrate, "###0"));

@@ -145,7 +145,7 @@ inline Stato stato(board::Tavola& t)
             messaggio->caption(),
             messaggio->foreColor().name(),
             caption(&t, "lblScore") + ' ' + caption(&t, "lblScore1") + ' ' + caption(&t, "lblScore2"),
-            QStringLiteral("%1 %2 %3").arg(t.numEsatte).arg(t.numErrate).arg(t.numEsercizi),
+            QStringLiteral("%1 %2 %3").arg(t.conti().esatte).arg(t.conti().errate).arg(t.conti().esercizi),
             t.focusWidget() ? t.focusWidget()->objectName() : QString(),
             platform::toQColor(t.BackColor()).name()};
 }

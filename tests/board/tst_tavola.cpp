@@ -1,6 +1,7 @@
 #include "sonda.h"
 
 #include "board/gara.h"
+#include "platform/core/runtime_error.h"
 #include "platform/guard.h"
 
 #include <QAccessible>
