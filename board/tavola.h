@@ -29,13 +29,13 @@ class Tavola : public QMainWindow {
 public:
     // The contest's scores, which live and die with the window.
     struct Conti {
-        std::int16_t esercizi, esatte, errate;
+        std::int16_t esatte = 0, errate = 0, esercizi = 0;
         bool operator==(const Conti&) const = default;
     };
 
     explicit Tavola(QWidget* parent = nullptr);
 
-    Conti conti() const { return {numEsercizi, numEsatte, numErrate}; }
+    Conti conti() const { return {numEsatte, numErrate, numEsercizi}; }
     platform::Colour BackColor() const { return backColor_; }
 
 signals:

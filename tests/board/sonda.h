@@ -128,9 +128,9 @@ struct Stato {
 
 inline char* toString(const Stato& s)
 {
-    const QStringList campi{
-        s.valore, QString::number(s.perle), s.risposta, s.verdetto, s.colore, s.punteggi, s.conti, s.fuoco, s.sfondo};
-    return QTest::toString(campi.join(QStringLiteral(" | ")));
+    return QTest::toString(QStringList{s.valore, QString::number(s.perle), s.risposta, s.verdetto, s.colore, s.punteggi,
+                                       s.conti, s.fuoco, s.sfondo}
+                               .join(QStringLiteral(" | ")));
 }
 
 inline Stato stato(board::Tavola& t)
@@ -139,22 +139,23 @@ inline Stato stato(board::Tavola& t)
     int viste = 0;
     for (const auto& perla : perle())
         viste += controllo(&t, perla.nome)->isVisible() ? perla.peso : 0;
+    const auto [esatte, errate, esercizi] = t.conti();
+    const QString punteggi = caption(&t, "lblScore") + ' ' + caption(&t, "lblScore1") + ' ' + caption(&t, "lblScore2");
     return {testo(&t, "Text1"),
             viste,
             testo(&t, "Text3"),
             messaggio->caption(),
             messaggio->foreColor().name(),
-            caption(&t, "lblScore") + ' ' + caption(&t, "lblScore1") + ' ' + caption(&t, "lblScore2"),
-            QStringLiteral("%1 %2 %3").arg(t.conti().esatte).arg(t.conti().errate).arg(t.conti().esercizi),
+            punteggi,
+            QStringLiteral("%1 %2 %3").arg(esatte).arg(errate).arg(esercizi),
             t.focusWidget() ? t.focusWidget()->objectName() : QString(),
             platform::toQColor(t.BackColor()).name()};
 }
 
-// A drill row: numEsatte, numErrate and numEsercizi set first (missing ones
-// 0), the keys, the window afterwards, the boxes shown, the next value drawn
-// and the reply to NUOVO.
+// A drill row: the scores set first, the keys, the window afterwards, the
+// boxes shown, the next value drawn and the reply to NUOVO.
 struct Riga {
-    QList<int> conti;
+    board::Tavola::Conti conti;
     QString tasti;
     Stato atteso;
     QString scatola;
@@ -164,7 +165,7 @@ struct Riga {
 inline void righeDrill()
 {
     QTest::addColumn<Riga>("r");
-    const auto riga = [](const char* nome, const QList<int>& conti, const char* tasti, const Stato& atteso,
+    const auto riga = [](const char* nome, board::Tavola::Conti conti, const char* tasti, const Stato& atteso,
                          const QString& scatola = {}, int prossimo = 18, int risposta = platform::ReplyYes) {
         QTest::newRow(nome) << Riga{conti, tasti, atteso, scatola, prossimo, risposta};
     };

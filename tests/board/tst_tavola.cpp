@@ -9,6 +9,7 @@
 #include <QFontDatabase>
 #include <QMessageBox>
 #include <QPointer>
+#include <QSignalSpy>
 #include <QTimer>
 
 #include <algorithm>
@@ -52,15 +53,17 @@ private slots:
     void drill()
     {
         QFETCH(Riga, r);
-        tavola()->numEsatte = std::int16_t(r.conti.value(0));
-        tavola()->numErrate = std::int16_t(r.conti.value(1));
-        tavola()->numEsercizi = std::int16_t(r.conti.value(2));
-        servizi->valori = {r.prossimo};
-        servizi->risposta = r.risposta;
         const QPointer<Tavola> prima = tavola();
+        std::tie(prima->numEsatte, prima->numErrate, prima->numEsercizi) =
+            std::tuple(r.conti.esatte, r.conti.errate, r.conti.esercizi);
+        std::tie(servizi->valori, servizi->risposta) = std::pair(std::deque{r.prossimo}, r.risposta);
+        QSignalSpy detti(prima, &Tavola::contiCambiati);
         digita(r.tasti);
         QCOMPARE(servizi->scatole, r.scatola);
         QCOMPARE(stato(*tavola()), r.atteso);
+        // Every change of the scores is told, the last with the scores as they stand.
+        if (prima == tavola() && r.conti != tavola()->conti())
+            QCOMPARE(detti.isEmpty() ? r.conti : detti.last().at(0).value<Tavola::Conti>(), tavola()->conti());
         QTRY_VERIFY2(prima == tavola() || prima.isNull(), "the old window outlives the new contest");
         // What is painted agrees: the beads over their rods, and the background.
         const QImage immagine = tavola()->centralWidget()->grab().toImage();
