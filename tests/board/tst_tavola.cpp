@@ -46,6 +46,7 @@ private slots:
         servizi.reset();
         QApplication::setPalette(QPalette());
         QLocale::setDefault(QLocale::c());
+        board::Etichetta::altoContrasto = false;
         QCOMPARE(senzaSeme, 0); // every draw follows a reseed
     }
 
@@ -89,15 +90,15 @@ private slots:
         auto* etichetta = qobject_cast<board::Etichetta*>(w);
         auto* forma = qobject_cast<board::Forma*>(w);
         QCOMPARE(etichetta ? etichetta->box() : forma ? forma->box() : w->geometry(), a.box);
-        QCOMPARE(std::pair(w->isVisibleTo(&fresca), w->isEnabled()), std::pair(a.visibile, a.attivo));
-        QCOMPARE(w->toolTip(), QString(a.suggerimento));
+        QCOMPARE(std::tuple(w->isVisibleTo(&fresca), w->isEnabled(), w->toolTip()),
+                 std::tuple(a.visibile, a.attivo, QString(a.suggerimento)));
         QCOMPARE(w->testAttribute(Qt::WA_TransparentForMouseEvents), forma != nullptr); // the mouse goes through shapes
         if (a.faccia)
             QCOMPARE(w->font().key(), platform::font(a.faccia, a.punti, a.stile).key());
         if (auto* casella = qobject_cast<QLineEdit*>(w)) {
-            QCOMPARE(casella->text(), QString(a.testo));
-            QCOMPARE(casella->palette().color(QPalette::Text), board::risolvi(a.colore));
-            QCOMPARE(casella->palette().color(QPalette::Base), board::risolvi(a.sfondo));
+            QCOMPARE(std::tuple(casella->text(), casella->palette().color(QPalette::Text),
+                                casella->palette().color(QPalette::Base)),
+                     std::tuple(QString(a.testo), board::risolvi(a.colore), board::risolvi(a.sfondo)));
         } else if (auto* pulsante = qobject_cast<QPushButton*>(w)) {
             QCOMPARE(pulsante->text(), QString(a.testo));
             // A dark theme writes button text in white: on these faces the caption stays dark.
@@ -110,8 +111,8 @@ private slots:
                 scuri += qGray(faccia.pixel(2 + punto % 116, 38 + punto / 116)) < 60;
             QCOMPARE_GT(scuri, 20);
         } else if (etichetta) {
-            QCOMPARE(etichetta->caption(), QString(a.testo));
-            QCOMPARE(etichetta->foreColor(), board::risolvi(a.colore));
+            QCOMPARE(std::pair(etichetta->caption(), etichetta->foreColor()),
+                     std::pair(QString(a.testo), board::risolvi(a.colore)));
             // Too wide for its box, the caption grows it, to both sides or to the right.
             etichetta->setCaption(QStringLiteral("Sbagliato!! 13 e poi ancora"));
             QCOMPARE_GT(etichetta->width(), a.box.width());
@@ -290,9 +291,9 @@ private slots:
                      + "Scrivi il numero e poi premi  il tasto Return (Invio)");
         for (const char* muto : {"Text1", "Text2"}) {
             QAccessibleInterface* i = QAccessible::queryAccessibleInterface(c(muto));
-            QVERIFY2(!i->textInterface() && i->text(QAccessible::Name).isEmpty()
-                         && i->text(QAccessible::Value).isEmpty() && i->state().invisible,
-                     muto);
+            QCOMPARE(std::tuple(bool(i->textInterface()), i->text(QAccessible::Name) + i->text(QAccessible::Value),
+                                bool(i->state().invisible)),
+                     std::tuple(false, QString(), true));
         }
         // clang-format off
         const std::pair<int, QString> stati[] = {{16, "Sedicine"}, {8, "Ottine"}, {4, "Quartine"}, {2, "Duine"}, {1, "Unità"}, {31, "Sedicine, Ottine, Quartine, Duine, Unità"}};
@@ -388,19 +389,18 @@ private slots:
     void highContrastAtEveryTint()
     {
         for (const bool alto : {false, true})
-            for (const auto& [esatte, errate] : {std::pair{0, 0}, {0, 4}, {130, 0}, {0, 235}, {130, 235}, {30, 2}}) {
+            for (const auto& [esatte, errate] :
+                 {std::pair<qint16, qint16>{0, 0}, {0, 4}, {130, 0}, {0, 235}, {130, 235}, {30, 2}}) {
                 board::Etichetta::altoContrasto = alto;
-                tavola()->numEsatte = std::int16_t(esatte);
-                tavola()->numErrate = std::int16_t(errate);
+                std::tie(tavola()->numEsatte, tavola()->numErrate) = std::pair(esatte, errate);
                 QTest::keyClick(c("cmdNext"), Qt::Key_Return);
                 digita(errate % 2 ? "1 Return" : "0 Return");
                 const QImage immagine = tavola()->centralWidget()->grab().toImage();
+                const QColor tinta = platform::toQColor(tavola()->BackColor());
                 for (auto* l : tavola()->centralWidget()->findChildren<board::Etichetta*>()) {
                     if (!l->isVisible() || l->caption().isEmpty())
                         continue;
-                    const QColor dietro = l->objectName() == "lblMessage"
-                                              ? QColor(0x00FFFF)
-                                              : QColor(platform::toQColor(tavola()->BackColor()));
+                    const QColor dietro = l->objectName() == "lblMessage" ? QColor(0x00FFFF) : tinta;
                     QHash<QRgb, int> colori;
                     const QRect r = l->geometry().adjusted(3, 3, -3, -3);
                     for (int p = 0; p < r.width() * r.height(); ++p)
@@ -411,7 +411,6 @@ private slots:
                              qPrintable(l->objectName() + ' ' + dietro.name()));
                 }
             }
-        board::Etichetta::altoContrasto = false;
     }
 };
 
