@@ -20,17 +20,19 @@ src=$scratch/src
 # no longer found stops the run before anything is built.
 # file[:occurrence] ^ text on that line ^ its replacement ^ the fault
 mutants=(
-  "board/tasti.cpp^tasto.timestamp() == istante_^tasto.timestamp() == istante_ + 1^held keys: X11 repeats (equal time stamps) pass"
-  "board/tasti.cpp^ || tasto.key() == Qt::Key_Space^^held keys: a held Space clicks again and again"
+  "board/tastiera.cpp^tasto.timestamp() == istante_^tasto.timestamp() == istante_ + 1^held keys: X11 repeats (equal time stamps) pass"
+  "board/tastiera.cpp^ || tasto.key() == Qt::Key_Space^^held keys: a held Space clicks again and again"
   "board/tavola_esercizio.cpp^platform::randomize();^(void)0;^chance: no reseed before a draw"
   "platform/services.cpp^static_cast<std::uint64_t>(ticks)^static_cast<std::uint64_t>(ticks / 1000000000)^chance: reseeded from whole seconds"
+  "board/tavola.cpp^emit contiCambiati(conti());^(void)0;^scores: a change not signalled"
+  "board/tastiera.cpp^            pulsante->click();^            (void)0;^keys: Return on a button does nothing"
   "board/gara.cpp^tavola_->activateWindow();^(void)0;^new contest: the fresh window not activated"
   "board/accesso.cpp^if (aste.isEmpty())^if (aste.size() > 4)^screen reader: all five beads read as none"
-  "board/tavola_descrizione.cpp^QRect(176, 16, 81, 25)^QRect(176, 18, 81, 25)^looks: the caption of the eights moved"
+  "board/aste.h^{176, 16, 81, 25}^{176, 18, 81, 25}^looks: the caption of the eights moved"
   "board/tavola_descrizione.cpp^.colore = verdeScuro^.colore = verde^looks: Risposte esatte in light green"
   "board/tavola_descrizione.cpp^\"Times New Roman\"), 36^\"Times New Roman\"), 30^looks: counts' font 30 points"
   "board/tavola_descrizione.cpp^premi  il tasto^premi il tasto^looks: tooltip of Text3 loses a space"
-  "board/tavola_descrizione.cpp^controllo->lower();^controllo->raise();^looks: labels stacked under the shapes"
+  "board/tavola_descrizione.cpp^FindDirectChildrenOnly)->lower();^FindDirectChildrenOnly)->raise();^looks: labels stacked under the shapes"
   "platform/services.cpp^    ending = true;^    (void)0;^guard: handlers still run after the farewell"
   "words/numlett.cpp^if (r > 99)^if (r > 98)^words: 99 spelled with cento"
   "words/numlett.cpp^r == 1 || r == 8^r == 1^words: trent+otto keeps its a"
@@ -45,14 +47,14 @@ mutants=(
   "board/tavola_esercizio.cpp^numErrate * 50 + 25^numErrate * 50 + 20^tint: blue starts at 20"
   "board/tavola_esercizio.cpp^rgb(rosso, verde, blu)^rgb(blu, verde, rosso)^tint: red and blue swapped"
   "platform/colour.cpp^std::clamp(value, 0, 255)^(value & 255)^tint: components wrap instead of saturating"
-  "board/tavola_esercizio.cpp^(valore() - sotto) / 2)^(valore() - sotto) / 4)^bit split: twos divided by 4"
-  "board/tavola_esercizio.cpp^mul16(4, c.quartine)^mul16(2, c.quartine)^bit split: fours weighed 2"
+  "board/tavola_esercizio.cpp^valore / aste[i].peso % 2 == 0^valore / aste[i].peso % 3 == 0^bit split: digits in base 3"
+  "board/aste.h^{4, \"Label5\"^{2, \"Label5\"^bit split: fours weighed 2"
   "board/tavola_verifica.cpp:1^Text3->text() == Text1->text()^Text3->text().trimmed() == Text1->text()^comparison: key handler trims the answer"
   "board/tavola_verifica.cpp:2^Text3->text() == Text1->text()^Text3->text().toInt() == Text1->text().toInt()^comparison: check compares numbers"
   "platform/guard.cpp^reportUntrapped(error);^reportUntrapped(RuntimeError(RuntimeError::InternalError));^guard: every error reported as 51"
   "platform/guard.cpp^catch (const std::exception&)^catch (const std::runtime_error&)^guard: logic errors reported nowhere"
   "board/tavola.cpp^risposta != platform::ReplyYes^risposta == platform::ReplyNo^new contest: any reply but No is Yes"
-  "board/tavola.cpp:2^numErrate = 0;^(void)0;^new contest: activation keeps wrong answers"
+  "board/tavola.cpp:2^conta(numErrate, 0);^(void)0;^new contest: activation keeps wrong answers"
 )
 
 # Copies the working tree's program (and REV's tests) into the scratch tree,
