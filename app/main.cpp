@@ -6,9 +6,11 @@
 #include <QApplication>
 #include <QLibraryInfo>
 #include <QLocale>
+#include <QTimer>
 #include <QTranslator>
 
 #include <cstdio>
+#include <malloc.h>
 
 int main(int argc, char* argv[])
 {
@@ -36,5 +38,8 @@ int main(int argc, char* argv[])
 
     board::Gara gara;
     gara.avvia();
+    // Start-up builds fonts, pictures and layouts in memory it then frees:
+    // once the window is drawn, hand the free pages back to the system.
+    QTimer::singleShot(1000, [] { malloc_trim(0); });
     return QApplication::exec();
 }

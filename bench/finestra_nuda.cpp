@@ -1,9 +1,7 @@
-// The yardstick for start-up and memory: a plain Qt Widgets window as small
-// as a window like Contaperle's can be. Same client area (754 x 556), the
-// same number of child widgets (3 line edits, two of them hidden, 2 buttons,
-// a hidden box, 13 labels, 12 frames), a menu bar with one menu and one
-// action, and the keyboard in the visible line edit. No pictures, cursors,
-// fonts or translations of its own.
+// The yardstick for start-up and memory: a plain Qt window like Contaperle's, as
+// small as it can be: the same client area (754 x 556) and child widgets (3 line
+// edits, two hidden, 2 buttons, a hidden box, 13 labels, 12 frames), a menu bar,
+// the keyboard in the line edit; no pictures, cursors, fonts, translations.
 #include <QApplication>
 #include <QFrame>
 #include <QLabel>
@@ -22,12 +20,10 @@ int main(int argc, char* argv[])
     superficie->setFixedSize(754, 556);
     finestra.setCentralWidget(superficie);
     finestra.layout()->setSizeConstraint(QLayout::SetFixedSize);
-
     auto* menu = finestra.menuBar()->addMenu(QStringLiteral("Menu"));
     for (int i = 0; i < 4; ++i)
         menu->addAction(QStringLiteral("Voce %1").arg(i));
     finestra.menuBar()->addAction(QStringLiteral("Azione"));
-
     for (int i = 0; i < 12; ++i) {
         auto* cornice = new QFrame(superficie);
         cornice->setFrameShape(QFrame::Box);
@@ -37,13 +33,11 @@ int main(int argc, char* argv[])
         (new QLabel(QStringLiteral("Etichetta %1").arg(i), superficie))->setGeometry(8 + 57 * i, 16, 54, 25);
     (new QPushButton(QStringLiteral("Avanti"), superficie))->setGeometry(32, 488, 121, 57);
     (new QPushButton(QStringLiteral("Esci"), superficie))->setGeometry(568, 488, 121, 57);
-    auto* nascosto = new QWidget(superficie);
-    nascosto->hide();
+    (new QWidget(superficie))->hide();
     for (int i = 0; i < 2; ++i)
         (new QLineEdit(superficie))->hide();
     auto* risposta = new QLineEdit(superficie);
     risposta->setGeometry(192, 488, 337, 61);
-
     finestra.show();
     finestra.activateWindow();
     risposta->setFocus();

@@ -9,6 +9,21 @@
 
 namespace platform {
 
+namespace {
+
+QPixmap drawn(QSvgRenderer& renderer, QSize logicalSize, qreal devicePixelRatio)
+{
+    QPixmap pixmap(logicalSize * devicePixelRatio);
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    renderer.render(&painter);
+    painter.end();
+    pixmap.setDevicePixelRatio(devicePixelRatio);
+    return pixmap;
+}
+
+}
+
 QPixmap picture(const QString& resource, QSize logicalSize, qreal devicePixelRatio)
 {
     // Buttons ask for their picture at every paint: parse and draw each SVG
@@ -22,12 +37,7 @@ QPixmap picture(const QString& resource, QSize logicalSize, qreal devicePixelRat
     if (QPixmapCache::find(key, &pixmap))
         return pixmap;
     QSvgRenderer renderer(resource);
-    pixmap = QPixmap(logicalSize * devicePixelRatio);
-    pixmap.fill(Qt::transparent);
-    QPainter painter(&pixmap);
-    renderer.render(&painter);
-    painter.end();
-    pixmap.setDevicePixelRatio(devicePixelRatio);
+    pixmap = drawn(renderer, logicalSize, devicePixelRatio);
     QPixmapCache::insert(key, pixmap);
     return pixmap;
 }
@@ -37,9 +47,11 @@ QIcon icon(const QString& resource)
     // Window managers draw the window's icon at 64 pixels or less; menus and
     // launchers take the installed scalable icon instead. Larger sizes would
     // be rendered, kept and sent to the X server at every start for nothing.
+    // One parse of the SVG serves every size.
+    QSvgRenderer renderer(resource);
     QIcon result;
     for (int side : {16, 24, 32, 48, 64})
-        result.addPixmap(picture(resource, QSize(side, side), 1.0));
+        result.addPixmap(drawn(renderer, QSize(side, side), 1.0));
     return result;
 }
 

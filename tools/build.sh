@@ -75,6 +75,6 @@ case $mode in
     exec bash tools/deb.sh build/deb ;;
   bench)
     cmake --preset release >/dev/null
-    cmake --build --preset release --target contaperle finestra_nuda bench_avvio bench_esercizio bench_parole
+    cmake --build --preset release --target contaperle finestra_nuda bench_misure
     exec bench/run.sh build/release ;;
 esac

@@ -8,6 +8,7 @@ XVFB_PID=""
 
 xvfb_start() {
     local screen=${1:-1024x768x24} ready d
+    command -v Xvfb >/dev/null || { echo "xvfb.sh: Xvfb is not installed" >&2; return 1; }
     ready=$(mktemp /tmp/contaperle-xvfb.XXXXXX)
     for d in $(seq 60 99); do
         [ -e "/tmp/.X$d-lock" ] && continue
