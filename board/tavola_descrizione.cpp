@@ -235,7 +235,7 @@ void Tavola::costruisciMenu()
     Next->setShortcutContext(Qt::WindowShortcut);
 }
 
-// Front to back, in the order of the window's table of controls: where two
+// Front to back, as the window stacks its controls: where two
 // controls overlap, the one earlier in this list covers the other.
 void Tavola::impila()
 {

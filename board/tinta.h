@@ -8,7 +8,7 @@
 
 namespace board {
 
-// A colour as the window description gives it: fixed, or the desktop's colour
+// A control's colour: fixed, or the desktop's colour
 // for a screen element, looked up each time it is painted.
 using Tinta = std::variant<QColor, platform::SystemColour>;
 

@@ -101,7 +101,7 @@ inline void tastoX(bool giu, QKeyCombination tasto, bool ripetuto, quint64 istan
     QApplication::instance()->notify(fuoco, &evento);
 }
 
-// One control as the window's description gives it: its box, font (none for
+// One control as the window is built with it: its box, font (none for
 // shapes and the picture box), text colour and background or face, text at
 // creation and tooltip; whether it is shown and enabled then, and whether a
 // caption too wide for its box grows to both sides (centred) or to the right.
@@ -197,7 +197,7 @@ inline void righeDrill()
     // clang-format on
 }
 
-// The controls front to back, as the window's description lists them.
+// The controls front to back, as the window stacks them.
 using S = platform::SystemColour;
 constexpr auto R = platform::FontStyle::Regular, B = platform::FontStyle::Bold;
 // clang-format off
