@@ -17,9 +17,9 @@ int FiltroTasti::codice(const QKeyEvent& event)
 {
     switch (event.key()) {
     case Qt::Key_Return:
-    case Qt::Key_Enter: return 13;
-    case Qt::Key_Backspace: return 8;
-    case Qt::Key_Escape: return 27;
+    case Qt::Key_Enter: return invio;
+    case Qt::Key_Backspace: return indietro;
+    case Qt::Key_Escape: return esc;
     default: break;
     }
     const QString testo = event.text();

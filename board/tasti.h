@@ -18,6 +18,9 @@ class FiltroTasti : public QObject {
 public:
     FiltroTasti(QObject* box, std::function<void(std::int16_t)> onKeyPress);
 
+    // The codes of Enter, Backspace and Esc.
+    static constexpr int invio = 13, indietro = 8, esc = 27;
+
     // The character code of a key, or -1 for keys that type no character.
     static int codice(const QKeyEvent& event);
 

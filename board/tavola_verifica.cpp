@@ -1,6 +1,7 @@
 // Judging the pupil's answer and keeping the score.
 #include "board/tavola.h"
 
+#include "board/tasti.h"
 #include "platform/core/checked.h"
 #include "platform/core/numbers.h"
 
@@ -19,7 +20,7 @@ QString punteggio(std::int16_t conteggio, const char* maschera)
 // Every Enter is judged and counted, also a second one on the same number.
 void Tavola::Text3_KeyPress(std::int16_t KeyAscii)
 {
-    if (KeyAscii != 13)
+    if (KeyAscii != FiltroTasti::invio)
         return;
     // The focus moves on once the verdict is written, also when a count
     // overflows, so that a screen reader speaks the verdict with it.
