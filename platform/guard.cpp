@@ -27,7 +27,7 @@ void guarded(const std::function<void()>& handler) noexcept
         } catch (const RuntimeError& error) {
             reportUntrapped(error);
         } catch (const std::exception&) {
-            reportUntrapped(RuntimeError(RuntimeError::InternalError));
+            reportUntrapped(RuntimeError(RuntimeError::Number::InternalError));
         }
     } catch (...) { // NOLINT(bugprone-empty-catch): nothing is left to report with
         // The report itself failed (no memory for the box): nothing is left

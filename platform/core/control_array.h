@@ -17,7 +17,7 @@ public:
     {
         const auto found = elements_.find(index);
         if (found == elements_.end())
-            raise(RuntimeError::SubscriptOutOfRange);
+            raise(RuntimeError::Number::SubscriptOutOfRange);
         return *found->second;
     }
 

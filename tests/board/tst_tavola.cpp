@@ -198,7 +198,7 @@ private slots:
 
     void untrappedErrorsReachTheBox()
     {
-        platform::guarded([] { platform::raise(platform::RuntimeError::Overflow); });
+        platform::guarded([] { platform::raise(platform::RuntimeError::Number::Overflow); });
         platform::guarded([] { throw std::length_error("x"); });
         QCOMPARE(servizi->scatole, overflow + "Errore di run-time '51':\n\nInternal error|16|Contaperle\n");
     }
