@@ -16,9 +16,9 @@ constexpr int spazioBordo = 2;
 
 }
 
-Etichetta::Etichetta(QWidget* parent, const QString& nome, const QRect& box, const QString& caption,
+Etichetta::Etichetta(QWidget* genitore, const QString& nome, const QRect& riquadro, const QString& didascalia,
                      const Aspetto& aspetto)
-    : QWidget(parent), box_(box), caption_(caption), colore_(aspetto.colore), centrata_(aspetto.centrata),
+    : QWidget(genitore), box_(riquadro), caption_(didascalia), colore_(aspetto.colore), centrata_(aspetto.centrata),
       bordo_(aspetto.bordo), sfondo_(aspetto.sfondo)
 {
     setObjectName(nome);

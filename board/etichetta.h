@@ -31,7 +31,8 @@ public:
     // platform::legible), whatever its colour and the window's tint.
     static inline bool altoContrasto = false;
 
-    Etichetta(QWidget* parent, const QString& nome, const QRect& box, const QString& caption, const Aspetto& aspetto);
+    Etichetta(QWidget* genitore, const QString& nome, const QRect& riquadro, const QString& didascalia,
+              const Aspetto& aspetto);
 
     QString caption() const { return caption_; }
     void setCaption(const QString& caption);

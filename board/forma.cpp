@@ -14,8 +14,8 @@ int margine(int spessore) { return (spessore + 1) / 2; }
 
 }
 
-Forma::Forma(QWidget* parent, const QString& nome, const QRect& box, const Aspetto& aspetto)
-    : QWidget(parent), box_(box), aspetto_(aspetto)
+Forma::Forma(QWidget* genitore, const QString& nome, const QRect& riquadro, const Aspetto& aspetto)
+    : QWidget(genitore), box_(riquadro), aspetto_(aspetto)
 {
     setObjectName(nome);
     // A shape has no pointer of its own: the mouse goes through its box to

@@ -31,7 +31,7 @@ public:
 
     // The box is in the parent's coordinates; the widget extends past it by
     // half the border width, since the border is centred on the edge.
-    Forma(QWidget* parent, const QString& nome, const QRect& box, const Aspetto& aspetto);
+    Forma(QWidget* genitore, const QString& nome, const QRect& riquadro, const Aspetto& aspetto);
 
     QRect box() const { return box_; }
 

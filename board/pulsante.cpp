@@ -13,12 +13,12 @@ constexpr int margine = 4;
 
 }
 
-Pulsante::Pulsante(QWidget* parent, const QString& nome, const QRect& box, const QString& caption, const QColor& faccia,
-                   const Immagini& immagini)
-    : QPushButton(caption, parent), faccia_(faccia), immagini_(immagini)
+Pulsante::Pulsante(QWidget* genitore, const QString& nome, const QRect& riquadro, const QString& didascalia,
+                   const QColor& faccia, const Immagini& immagini)
+    : QPushButton(didascalia, genitore), faccia_(faccia), immagini_(immagini)
 {
     setObjectName(nome);
-    setGeometry(box);
+    setGeometry(riquadro);
     setFocusPolicy(Qt::StrongFocus);
     setAutoDefault(false);
 }

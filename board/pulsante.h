@@ -19,8 +19,8 @@ public:
         QString premuto;
     };
 
-    Pulsante(QWidget* parent, const QString& nome, const QRect& box, const QString& caption, const QColor& faccia,
-             const Immagini& immagini);
+    Pulsante(QWidget* genitore, const QString& nome, const QRect& riquadro, const QString& didascalia,
+             const QColor& faccia, const Immagini& immagini);
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -77,11 +77,12 @@ void Tavola::Form_Activate()
 
 void Tavola::Next_Click()
 {
-    const int risposta = platform::msgBox(QStringLiteral("INIZIAMO UNA NUOVA GARA  ?"),
-                                          platform::YesNo | platform::Question | platform::DefaultButton2,
-                                          QStringLiteral("INIZIARE NUOVA GARA"));
+    const platform::Reply risposta =
+        platform::msgBox(QStringLiteral("INIZIAMO UNA NUOVA GARA  ?"),
+                         {platform::Buttons::YesNo, platform::Icon::Question, platform::Reply::No},
+                         QStringLiteral("INIZIARE NUOVA GARA"));
     // Only an explicit Yes starts over: a box closed any other way is a No.
-    if (risposta != platform::ReplyYes)
+    if (risposta != platform::Reply::Yes)
         return;
     emit nuovaGaraRichiesta();
 }
@@ -91,7 +92,7 @@ void Tavola::cmdExit_Click()
     const QDateTime adesso = platform::now();
     const QString titolo = QStringLiteral("Data ") + platform::dateText(adesso);
     const QString messaggio = QStringLiteral("Ciao a presto. Ore ") + platform::timeText(adesso);
-    platform::msgBox(messaggio, platform::OkOnly, titolo);
+    platform::msgBox(messaggio, {platform::Buttons::Ok}, titolo);
     platform::endProgram(0);
 }
 

@@ -22,7 +22,7 @@ double contrast(const QColor& one, const QColor& other);
 // towards black or white, whichever stands out more, just far enough.
 QColor legible(const QColor& ink, const QColor& ground);
 
-// The desktop's colours for the screen elements the window description names,
+// The desktop's colours for the screen elements the window's controls take,
 // read from the current palette when asked.
 enum class SystemColour {
     WindowBackground,

@@ -14,7 +14,7 @@ void reportUntrapped(const RuntimeError& error)
     const QString prompt = QStringLiteral("Errore di run-time '%1':\n\n%2")
                                .arg(error.number())
                                .arg(QString::fromStdString(error.description()));
-    msgBox(prompt, OkOnly | Critical, QStringLiteral("Contaperle"));
+    msgBox(prompt, {Buttons::Ok, Icon::Critical}, QStringLiteral("Contaperle"));
 }
 
 void guarded(const std::function<void()>& handler) noexcept
@@ -27,7 +27,7 @@ void guarded(const std::function<void()>& handler) noexcept
         } catch (const RuntimeError& error) {
             reportUntrapped(error);
         } catch (const std::exception&) {
-            reportUntrapped(RuntimeError(RuntimeError::InternalError));
+            reportUntrapped(RuntimeError(RuntimeError::Number::InternalError));
         }
     } catch (...) { // NOLINT(bugprone-empty-catch): nothing is left to report with
         // The report itself failed (no memory for the box): nothing is left

@@ -38,11 +38,11 @@ void mixClock()
 
 double nextFraction() { return static_cast<double>(nextWord() >> 11) * 0x1p-53; }
 
-QMessageBox::StandardButton defaultButton(int flags, QMessageBox::StandardButtons buttons)
+QMessageBox::StandardButton defaultButton(Box box)
 {
-    if (buttons == QMessageBox::Ok)
+    if (box.buttons == Buttons::Ok)
         return QMessageBox::Ok;
-    return (flags & DefaultButton2) ? QMessageBox::No : QMessageBox::Yes;
+    return box.defaultReply == Reply::No ? QMessageBox::No : QMessageBox::Yes;
 }
 
 // A window manager draws the title in its own, often bold, font, with the
@@ -61,24 +61,29 @@ void makeRoomForTitle(QMessageBox& box)
         grid->addItem(new QSpacerItem(width, 0, QSizePolicy::Fixed), grid->rowCount(), 0, 1, grid->columnCount());
 }
 
-int showBox(const QString& prompt, int flags, const QString& title)
+QMessageBox::Icon qtIcon(Icon icon)
 {
-    const bool yesNo = (flags & 7) == YesNo;
+    switch (icon) {
+    case Icon::Question: return QMessageBox::Question;
+    case Icon::Critical: return QMessageBox::Critical;
+    case Icon::Plain: break;
+    }
+    return QMessageBox::NoIcon;
+}
+
+Reply showBox(const QString& prompt, Box box, const QString& title)
+{
+    const bool yesNo = box.buttons == Buttons::YesNo;
     const auto buttons = yesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::StandardButtons(QMessageBox::Ok);
-    QMessageBox::Icon icon = QMessageBox::NoIcon;
-    if (flags & Question)
-        icon = QMessageBox::Question;
-    else if (flags & Critical)
-        icon = QMessageBox::Critical;
-    QMessageBox box(icon, title, prompt, buttons, QApplication::activeWindow());
-    box.setDefaultButton(defaultButton(flags, buttons));
+    QMessageBox dialog(qtIcon(box.icon), title, prompt, buttons, QApplication::activeWindow());
+    dialog.setDefaultButton(defaultButton(box));
     if (yesNo)
-        box.setEscapeButton(QMessageBox::No);
-    makeRoomForTitle(box);
-    switch (box.exec()) {
-    case QMessageBox::Yes: return ReplyYes;
-    case QMessageBox::No: return ReplyNo;
-    default: return ReplyOk;
+        dialog.setEscapeButton(QMessageBox::No);
+    makeRoomForTitle(dialog);
+    switch (dialog.exec()) {
+    case QMessageBox::Yes: return Reply::Yes;
+    case QMessageBox::No: return Reply::No;
+    default: return Reply::Ok;
     }
 }
 
@@ -105,13 +110,13 @@ QString timeText(const QDateTime& when) { return QLocale().toString(when.time(),
 
 QString dateText(const QDateTime& when) { return QLocale().toString(when.date(), QLocale::ShortFormat); }
 
-int msgBox(const QString& prompt, int flags, const QString& title)
+Reply msgBox(const QString& prompt, Box box, const QString& title)
 {
     struct Open {
         Open() { ++openBoxes; }
         ~Open() { --openBoxes; }
     } open;
-    return services().msgBox(prompt, flags, title);
+    return services().msgBox(prompt, box, title);
 }
 
 void endProgram(int status)

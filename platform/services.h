@@ -1,20 +1,30 @@
 #pragma once
 
 #include <QDateTime>
+#include <QObject>
 #include <QString>
 
 #include <functional>
 
 namespace platform {
+Q_NAMESPACE
 
-// Replies of the modal message box, and the flags the program uses.
-enum MessageBoxReply { ReplyOk = 1, ReplyYes = 6, ReplyNo = 7 };
-enum MessageBoxFlags {
-    OkOnly = 0,
-    YesNo = 4,
-    Critical = 16,
-    Question = 32,
-    DefaultButton2 = 256,
+// The button that closed a modal message box, with the program's numbers for
+// them; any other number (a box closed another way, a Cancel's 2) is no answer.
+enum class Reply { Ok = 1, Yes = 6, No = 7 };
+enum class Buttons { Ok, YesNo };
+enum class Icon { Plain, Question, Critical };
+// By name, for tests that record the boxes asked for.
+Q_ENUM_NS(Reply)
+Q_ENUM_NS(Buttons)
+Q_ENUM_NS(Icon)
+
+// A message box: its buttons, its icon and the button Enter presses, named
+// by its reply.
+struct Box {
+    Buttons buttons = Buttons::Ok;
+    Icon icon = Icon::Plain;
+    Reply defaultReply = Reply::Ok;
 };
 
 // The services that reach outside the program: chance, the clock, the user
@@ -25,7 +35,7 @@ struct Services {
     std::function<void()> randomize;
     std::function<double()> rnd;
     std::function<QDateTime()> now;
-    std::function<int(const QString& prompt, int flags, const QString& title)> msgBox;
+    std::function<Reply(const QString& prompt, Box box, const QString& title)> msgBox;
     std::function<void(int status)> endProgram;
 };
 
@@ -45,7 +55,7 @@ QString timeText(const QDateTime& when);
 QString dateText(const QDateTime& when);
 QDateTime now();
 // While the box is open no handler of the window runs (see guarded).
-int msgBox(const QString& prompt, int flags, const QString& title);
+Reply msgBox(const QString& prompt, Box box, const QString& title);
 // From here on no handler runs, whichever service stands in for the end.
 void endProgram(int status);
 // Handlers run again: for tests, which go on after the end of the program.

@@ -40,7 +40,7 @@ std::string Vocabolario::numlett(platform::Currency& numer)
         if (!(g > 0))
             continue;
         if (g > gruppoMassimo)
-            platform::raise(platform::RuntimeError::SubscriptOutOfRange);
+            platform::raise(platform::RuntimeError::Number::SubscriptOutOfRange);
         aggiungiGruppo(testo, g);
         aggiungiScala(testo, k, g);
         numer = numer - platform::Currency::fromDouble(g * scala);
@@ -54,7 +54,7 @@ std::string_view Vocabolario::parola(double indice) const
 {
     const std::int32_t i = platform::round32(indice);
     if (i < 0 || i >= static_cast<std::int32_t>(parole.size()))
-        platform::raise(platform::RuntimeError::SubscriptOutOfRange);
+        platform::raise(platform::RuntimeError::Number::SubscriptOutOfRange);
     return parole[static_cast<std::size_t>(i)];
 }
 

@@ -10,7 +10,7 @@ namespace {
 std::int16_t narrow16(std::int32_t wide)
 {
     if (wide < std::numeric_limits<std::int16_t>::min() || wide > std::numeric_limits<std::int16_t>::max())
-        raise(RuntimeError::Overflow);
+        raise(RuntimeError::Number::Overflow);
     return static_cast<std::int16_t>(wide);
 }
 

@@ -18,7 +18,7 @@ constexpr int decimals = 4;
 void accumulate(std::int64_t& raw, int digit)
 {
     if (__builtin_mul_overflow(raw, 10, &raw) || __builtin_sub_overflow(raw, digit, &raw))
-        raise(RuntimeError::Overflow);
+        raise(RuntimeError::Number::Overflow);
 }
 
 }
@@ -38,7 +38,7 @@ Currency Currency::fromText(std::string_view text)
     if ((whole.empty() && fraction.empty()) || fraction.size() > decimals
         || whole.find_first_not_of(digits) != std::string_view::npos
         || fraction.find_first_not_of(digits) != std::string_view::npos)
-        raise(RuntimeError::TypeMismatch);
+        raise(RuntimeError::Number::TypeMismatch);
     std::int64_t raw = 0;
     for (const std::string_view part : {whole, fraction})
         for (char c : part)
@@ -46,7 +46,7 @@ Currency Currency::fromText(std::string_view text)
     for (auto i = fraction.size(); i < decimals; ++i)
         accumulate(raw, 0);
     if (!negative && raw == std::numeric_limits<std::int64_t>::min())
-        raise(RuntimeError::Overflow);
+        raise(RuntimeError::Number::Overflow);
     return Currency(negative ? raw : -raw);
 }
 
@@ -56,11 +56,11 @@ Currency Currency::fromText(std::string_view text)
 Currency Currency::fromDouble(double value)
 {
     if (!std::isfinite(value))
-        raise(RuntimeError::Overflow);
+        raise(RuntimeError::Number::Overflow);
     if (std::trunc(value) == value && std::abs(value) <= 0x1p53) {
         std::int64_t raw = 0;
         if (__builtin_mul_overflow(static_cast<std::int64_t>(value), scale, &raw))
-            raise(RuntimeError::Overflow);
+            raise(RuntimeError::Number::Overflow);
         return Currency(raw);
     }
     char text[std::numeric_limits<double>::max_exponent10 + decimals + 4];
@@ -88,7 +88,7 @@ Currency operator-(Currency a, Currency b)
 {
     std::int64_t difference = 0;
     if (__builtin_sub_overflow(a.raw_, b.raw_, &difference))
-        raise(RuntimeError::Overflow);
+        raise(RuntimeError::Number::Overflow);
     return Currency(difference);
 }
 

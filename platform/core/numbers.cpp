@@ -22,7 +22,7 @@ Int roundTo(double value)
     // Compare in double: both limits of these types are exact doubles.
     if (!(rounded >= static_cast<double>(std::numeric_limits<Int>::min())
           && rounded <= static_cast<double>(std::numeric_limits<Int>::max())))
-        raise(RuntimeError::Overflow);
+        raise(RuntimeError::Number::Overflow);
     return static_cast<Int>(rounded);
 }
 
@@ -34,7 +34,7 @@ std::string_view withoutPlus(std::string_view number)
     number.remove_prefix(plus);
     const std::string_view body = number.substr(!plus && !number.empty() && number.front() == '-');
     if (body.find_first_not_of("0123456789.") != std::string_view::npos)
-        raise(RuntimeError::TypeMismatch);
+        raise(RuntimeError::Number::TypeMismatch);
     return number;
 }
 
@@ -55,12 +55,12 @@ double textToDouble(std::string_view text)
     const auto [end, error] =
         std::from_chars(number.data(), number.data() + number.size(), value, std::chars_format::fixed);
     if (end != number.data() + number.size() || error == std::errc::invalid_argument)
-        raise(RuntimeError::TypeMismatch);
+        raise(RuntimeError::Number::TypeMismatch);
     if (error == std::errc::result_out_of_range) {
         // Too far from 0 to tell from it, unless a whole digit is not 0.
         const std::string_view whole = number.substr(0, number.find('.'));
         if (whole.find_first_of("123456789") != std::string_view::npos)
-            raise(RuntimeError::Overflow);
+            raise(RuntimeError::Number::Overflow);
         return number.front() == '-' ? -0.0 : 0.0;
     }
     return value;
@@ -72,7 +72,7 @@ std::int32_t textToLong(std::string_view text)
 {
     const double value = textToDouble(text);
     if (!(std::abs(value) < 0x1p32))
-        raise(RuntimeError::Overflow);
+        raise(RuntimeError::Number::Overflow);
     std::string_view number = withoutPlus(trimmed(text));
     const bool negative = number.front() == '-';
     number.remove_prefix(negative);
@@ -90,7 +90,7 @@ std::int32_t textToLong(std::string_view text)
 std::string doubleToText(double value)
 {
     if (!std::isfinite(value))
-        raise(RuntimeError::Overflow);
+        raise(RuntimeError::Number::Overflow);
     if (value == 0)
         return "0";
     // Plain digits, never an exponent, so that textToDouble reads it back.
@@ -105,7 +105,7 @@ std::int32_t round32(double value) { return roundTo<std::int32_t>(value); }
 std::int32_t mod32(std::int32_t dividend, std::int32_t divisor)
 {
     if (divisor == 0)
-        raise(RuntimeError::DivisionByZero);
+        raise(RuntimeError::Number::DivisionByZero);
     if (divisor == -1)
         return 0;
     return dividend % divisor;
@@ -114,7 +114,7 @@ std::int32_t mod32(std::int32_t dividend, std::int32_t divisor)
 std::string format(std::int64_t value, std::string_view mask)
 {
     if (mask != "#0" && mask != "###0" && mask != "####0")
-        raise(RuntimeError::TypeMismatch);
+        raise(RuntimeError::Number::TypeMismatch);
     return std::to_string(value);
 }
 

@@ -3,21 +3,22 @@
 namespace platform {
 namespace {
 
-const char* describe(int number)
+const char* describe(RuntimeError::Number number)
 {
     switch (number) {
-    case RuntimeError::Overflow: return "Overflow";
-    case RuntimeError::SubscriptOutOfRange: return "Subscript out of range";
-    case RuntimeError::DivisionByZero: return "Division by zero";
-    case RuntimeError::TypeMismatch: return "Type mismatch";
-    default: return "Internal error";
+    case RuntimeError::Number::Overflow: return "Overflow";
+    case RuntimeError::Number::SubscriptOutOfRange: return "Subscript out of range";
+    case RuntimeError::Number::DivisionByZero: return "Division by zero";
+    case RuntimeError::Number::TypeMismatch: return "Type mismatch";
+    case RuntimeError::Number::InternalError: break;
     }
+    return "Internal error";
 }
 
 }
 
-RuntimeError::RuntimeError(int number) : number_(number), description_(describe(number)) {}
+RuntimeError::RuntimeError(Number number) : number_(number), description_(describe(number)) {}
 
-void raise(int number) { throw RuntimeError(number); }
+void raise(RuntimeError::Number number) { throw RuntimeError(number); }
 
 }

@@ -9,7 +9,7 @@ namespace platform {
 // running operation and travels up to the one handler of untrapped errors.
 class RuntimeError : public std::exception {
 public:
-    enum Number : int {
+    enum class Number {
         Overflow = 6,
         SubscriptOutOfRange = 9,
         DivisionByZero = 11,
@@ -17,17 +17,18 @@ public:
         InternalError = 51,
     };
 
-    explicit RuntimeError(int number);
+    explicit RuntimeError(Number number);
 
-    int number() const noexcept { return number_; }
+    // The number as the error box shows it.
+    int number() const noexcept { return static_cast<int>(number_); }
     const std::string& description() const noexcept { return description_; }
     const char* what() const noexcept override { return description_.c_str(); }
 
 private:
-    int number_;
+    Number number_;
     std::string description_;
 };
 
-[[noreturn]] void raise(int number);
+[[noreturn]] void raise(RuntimeError::Number number);
 
 }

@@ -15,8 +15,9 @@
 // is only noted. Everything is put back at the end, whatever failed.
 struct Servizi {
     std::deque<int> valori;
-    QString scatole; // prompt|flags|title, one box a line
-    int risposta = platform::ReplyYes, fine = -1, senzaSeme = 0;
+    QString scatole; // prompt|buttons icon default|title, one box a line
+    platform::Reply risposta = platform::Reply::Yes;
+    int fine = -1, senzaSeme = 0;
     bool seminato = false;
 
     Servizi()
@@ -30,17 +31,18 @@ struct Servizi {
             return (v - 0.5) / 31;
         };
         s.now = [] { return QDateTime(QDate(2026, 12, 6), QTime(9, 5, 30)); };
-        s.msgBox = [this](const QString& prompt, int flags, const QString& titolo) {
-            scatole += QStringLiteral("%1|%2|%3\n").arg(prompt).arg(flags).arg(titolo);
-            return (flags & 7) == platform::YesNo ? risposta : int(platform::ReplyOk);
+        s.msgBox = [this](const QString& p, platform::Box b, const QString& t) {
+            const auto n = [](auto e) { return QVariant::fromValue(e).toString(); }; // the enumerator's name
+            scatole += QStringLiteral("%1|%2 %3 %4|%5\n").arg(p, n(b.buttons), n(b.icon), n(b.defaultReply), t);
+            return b.buttons == platform::Buttons::YesNo ? risposta : platform::Reply::Ok;
         };
         s.endProgram = [this](int status) { fine = status; };
     }
     ~Servizi() { platform::services() = platform::defaultServices(), platform::resumeHandlers(); }
 };
 
-inline const QString overflow = QStringLiteral("Errore di run-time '6':\n\nOverflow|16|Contaperle\n");
-inline const QString nuova = QStringLiteral("INIZIAMO UNA NUOVA GARA  ?|292|INIZIARE NUOVA GARA\n");
+inline const QString overflow = QStringLiteral("Errore di run-time '6':\n\nOverflow|Ok Critical Ok|Contaperle\n");
+inline const QString nuova = QStringLiteral("INIZIAMO UNA NUOVA GARA  ?|YesNo Question No|INIZIARE NUOVA GARA\n");
 
 // A missing control ends the test program at once, naming it.
 template <typename T = QWidget>
@@ -101,7 +103,7 @@ inline void tastoX(bool giu, QKeyCombination tasto, bool ripetuto, quint64 istan
     QApplication::instance()->notify(fuoco, &evento);
 }
 
-// One control as the window's description gives it: its box, font (none for
+// One control as the window is built with it: its box, font (none for
 // shapes and the picture box), text colour and background or face, text at
 // creation and tooltip; whether it is shown and enabled then, and whether a
 // caption too wide for its box grows to both sides (centred) or to the right.
@@ -156,18 +158,18 @@ inline Stato stato(board::Tavola& t)
 // boxes shown, the next value drawn and the reply to NUOVO.
 struct Riga {
     board::Tavola::Conti conti;
-    QString tasti;
+    QString tasti, scatola;
     Stato atteso;
-    QString scatola;
-    int prossimo, risposta;
+    int prossimo;
+    platform::Reply risposta;
 };
 
 inline void righeDrill()
 {
     QTest::addColumn<Riga>("r");
     const auto riga = [](const char* nome, board::Tavola::Conti conti, const char* tasti, const Stato& atteso,
-                         const QString& scatola = {}, int prossimo = 18, int risposta = platform::ReplyYes) {
-        QTest::newRow(nome) << Riga{conti, tasti, atteso, scatola, prossimo, risposta};
+                         const QString& scatola = {}, int dopo = 18, platform::Reply risposta = platform::Reply::Yes) {
+        QTest::newRow(nome) << Riga{conti, tasti, scatola, atteso, dopo, risposta};
     };
     const QString sbagliato = QStringLiteral("Sbagliato!! 13"), r = QStringLiteral("#ff0000");
     const Stato sbagliata{"13", 13, "4", sbagliato, r, "0 1 1", "0 1 0", "cmdNext", "#147d19"};
@@ -191,14 +193,14 @@ inline void righeDrill()
     riga("16; 5 wrong, blue full", {0, 5}, "Tab Return", {"16", 16, "", "", r, "0 5 5", "0 5 1", "Text3", "#197dff"}, {}, 16);
     riga("31; 655 wrong", {0, 655}, "Tab Return", {"31", 31, "", "", r, "0 655 655", "0 655 1", "Text3", "#ff7dff"}, {}, 31);
     riga("7; 32643 right, green full", {32643}, "Tab Return", {"7", 7, "", "", r, "32643 0 32643", "32643 0 1", "Text3", "#14ff19"}, {}, 7);
-    riga("NUOVO, No: the contest goes on", {}, "4 Return Ctrl+N", sbagliata, nuova, 18, platform::ReplyNo);
-    riga("NUOVO, OK: the contest goes on", {}, "4 Return Ctrl+N", sbagliata, nuova, 18, platform::ReplyOk);
-    riga("NUOVO, Cancel: the contest goes on", {}, "4 Return Ctrl+N", sbagliata, nuova, 18, 2);
+    riga("NUOVO, No: the contest goes on", {}, "4 Return Ctrl+N", sbagliata, nuova, 18, platform::Reply::No);
+    riga("NUOVO, OK: the contest goes on", {}, "4 Return Ctrl+N", sbagliata, nuova, 18, platform::Reply::Ok);
+    riga("NUOVO, Cancel: the contest goes on", {}, "4 Return Ctrl+N", sbagliata, nuova, 18, platform::Reply{2});
     riga("NUOVO, Yes: a fresh window", {}, "4 Return Ctrl+N", {"18", 18, "", "", r, "0 0 0", "0 0 0", "Text3", "#147d19"}, nuova);
     // clang-format on
 }
 
-// The controls front to back, as the window's description lists them.
+// The controls front to back, as the window stacks them.
 using S = platform::SystemColour;
 constexpr auto R = platform::FontStyle::Regular, B = platform::FontStyle::Bold;
 // clang-format off

@@ -174,12 +174,12 @@ private slots:
         c("cmdNext")->setEnabled(true);
         QTest::mouseClick(c("cmdNext"), Qt::LeftButton);
         QCOMPARE(testo(tavola(), "Text1"), QStringLiteral("18"));
-        QCOMPARE(servizi->scatole, QStringLiteral("Ciao a presto. Ore 09:05|0|Data 06/12/26\n"));
+        QCOMPARE(servizi->scatole, QStringLiteral("Ciao a presto. Ore 09:05|Ok Plain Ok|Data 06/12/26\n"));
     }
 
-    // The real boxes, closed from a timer: the question's default is No, and
-    // the farewell box is wide enough for its title in a bold title-bar font
-    // beside a window manager's icon and three buttons.
+    // A real box, closed from a timer: Ctrl+N's question, with its icon and No
+    // as its default (the contest goes on), wide enough for its title in a
+    // bold title-bar font beside a window manager's icon and three buttons.
     void realBoxes()
     {
         QMessageBox::Icon icona = QMessageBox::NoIcon;
@@ -191,21 +191,19 @@ private slots:
             box->defaultButton()->click();
         };
         QTimer::singleShot(0, chiudi);
-        QCOMPARE(platform::defaultServices().msgBox(QStringLiteral("?"), 292, QStringLiteral("NUOVA")), 7);
-        QCOMPARE(icona, QMessageBox::Question);
-        QTimer::singleShot(0, chiudi);
-        const QString titolo = QStringLiteral("Data 06/12/26");
-        platform::defaultServices().msgBox(QStringLiteral("Ciao a presto. Ore 09:05"), platform::OkOnly, titolo);
+        platform::services().msgBox = platform::defaultServices().msgBox;
+        QTest::keyClick(tavola(), Qt::Key_N, Qt::ControlModifier);
+        QCOMPARE(std::pair(icona, testo(tavola(), "Text1")), std::pair(QMessageBox::Question, QStringLiteral("13")));
         const QFont sistema = QFontDatabase::systemFont(QFontDatabase::TitleFont);
         const QFontMetrics metrica(QFont(sistema.family(), std::max(sistema.pointSize(), 14), QFont::Bold));
-        QCOMPARE_GE(largo, metrica.horizontalAdvance(titolo) + 4 * metrica.height());
+        QCOMPARE_GE(largo, metrica.horizontalAdvance(QStringLiteral("INIZIARE NUOVA GARA")) + 4 * metrica.height());
     }
 
     void untrappedErrorsReachTheBox()
     {
-        platform::guarded([] { platform::raise(platform::RuntimeError::Overflow); });
+        platform::guarded([] { platform::raise(platform::RuntimeError::Number::Overflow); });
         platform::guarded([] { throw std::length_error("x"); });
-        QCOMPARE(servizi->scatole, overflow + "Errore di run-time '51':\n\nInternal error|16|Contaperle\n");
+        QCOMPARE(servizi->scatole, overflow + "Errore di run-time '51':\n\nInternal error|Ok Critical Ok|Contaperle\n");
     }
 
     // Two processes with the same generator, reseeding at once, draw apart:
@@ -317,13 +315,13 @@ private slots:
     // of Ctrl+N is open, which must drop the click.
     void nothingRunsBehindABox()
     {
-        servizi->risposta = platform::ReplyNo;
+        servizi->risposta = platform::Reply::No;
         const auto registra = platform::services().msgBox;
         const QList<QPushButton*> pulsanti = tavola()->findChildren<QPushButton*>();
         bool rilasciati = true;
-        platform::services().msgBox = [&](const QString& prompt, int flags, const QString& titolo) {
+        platform::services().msgBox = [&](const QString& prompt, platform::Box box, const QString& titolo) {
             rilasciati &= QTest::qWaitFor([&] { return std::ranges::none_of(pulsanti, &QPushButton::isDown); });
-            return registra(prompt, flags, titolo);
+            return registra(prompt, box, titolo);
         };
         for (Qt::Key chiave : {Qt::Key_N, Qt::Key_X}) {
             QTest::keyClick(tavola(), chiave, Qt::AltModifier);
