@@ -51,9 +51,9 @@ mutants=(
   "board/aste.h^{4, \"Label5\"^{2, \"Label5\"^bit split: fours weighed 2"
   "board/tavola_verifica.cpp:1^Text3->text() == Text1->text()^Text3->text().trimmed() == Text1->text()^comparison: key handler trims the answer"
   "board/tavola_verifica.cpp:2^Text3->text() == Text1->text()^Text3->text().toInt() == Text1->text().toInt()^comparison: check compares numbers"
-  "platform/guard.cpp^reportUntrapped(error);^reportUntrapped(RuntimeError(RuntimeError::InternalError));^guard: every error reported as 51"
+  "platform/guard.cpp^reportUntrapped(error);^reportUntrapped(RuntimeError(RuntimeError::Number::InternalError));^guard: every error reported as 51"
   "platform/guard.cpp^catch (const std::exception&)^catch (const std::runtime_error&)^guard: logic errors reported nowhere"
-  "board/tavola.cpp^risposta != platform::ReplyYes^risposta == platform::ReplyNo^new contest: any reply but No is Yes"
+  "board/tavola.cpp^risposta != platform::Reply::Yes^risposta == platform::Reply::No^new contest: any reply but No is Yes"
   "board/tavola.cpp:2^conta(numErrate, 0);^(void)0;^new contest: activation keeps wrong answers"
 )
 
