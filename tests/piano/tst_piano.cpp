@@ -14,6 +14,7 @@ using namespace platform;
 
 namespace {
 
+// The text of any result, a number or a text already.
 using std::to_string;
 std::string to_string(const std::string& testo) { return testo; }
 
@@ -35,6 +36,7 @@ struct Riga {
     std::string (*calcolo)();
     std::string atteso;
 };
+// A row: the call as written, a function giving its text, and the text wanted.
 // clang-format off
 #define R(call, want) {#call, [] { return to_string(call); }, want}
 
