@@ -12,19 +12,21 @@ SHOTS=$(mktemp -d /tmp/contaperle-e2e.XXXXXX) SHOT="(none yet)" APID="" N=0
 trap '[ -z "$APID" ] || { kill $APID; wait $APID; } 2>/dev/null; xvfb_stop' EXIT
 trap 'exit 1' INT TERM
 fail() { echo "FAIL: $* (last screenshot: $SHOT, all in $SHOTS)" >&2; echo "e2e: 0 passed, 1 failed"; exit 1; }
+# Runs "$@" every 0.2 s until it succeeds, $1 times at most.
+poll() { for _ in $(seq "$1"); do "${@:2}" && return 0; sleep 0.2; done; return 1; }
 
 xvfb_start 1024x768x24 || fail "could not start Xvfb"
 unset QT_QPA_PLATFORM && export LANG=C.UTF-8 LC_ALL=C.UTF-8
 
 "$APP" >"$SHOTS/app.log" 2>&1 & APID=$!
-# The visible window named Contaperle other than $1, and its client area (754 x 556 under the
-# menu bar). No window manager gives it the keyboard: the program must take it itself.
+# The visible window named Contaperle other than $1, in $WIN.
+found() {
+    WIN=$(xdotool search --onlyvisible --name '^Contaperle$' 2>/dev/null | grep -vxF "$1" | head -1) && [ -n "$WIN" ]
+}
+# A new window and its client area (754 x 556 under the menu bar). No window manager gives it
+# the keyboard: the program must take it itself.
 window() {
-    for _ in $(seq 50); do
-        WIN=$(xdotool search --onlyvisible --name '^Contaperle$' 2>/dev/null | grep -vxF "${1:-none}" | head -1)
-        [ -n "$WIN" ] && break; sleep 0.2
-    done
-    [ -n "$WIN" ] || fail "no new visible window named Contaperle within 10 s"
+    poll 50 found "${1:-none}" || fail "no new visible window named Contaperle within 10 s"
     eval "$(xdotool getwindowgeometry --shell "$WIN")"
     [ "$WIDTH" -eq 754 ] && [ "$HEIGHT" -gt 556 ] || fail "window is ${WIDTH}x${HEIGHT}, want 754 wide, taller than 556"
     OX=$X OY=$((Y + HEIGHT - 556))
@@ -33,17 +35,14 @@ window
 # Keys go to the window under the pointer when no window has the focus: keep it off the window.
 xdotool mousemove 1020 760
 
-shoot() { N=$((N + 1)); SHOT="$SHOTS/shot$N.png"; import -window root "png:$SHOT"; }
-# Up to 5 s for the verdict line (text centred on x=411, y 344..381) to show more than $1
+# A screenshot where the verdict line (text centred on x=411, y 344..381) shows more than $1
 # pixels of colour $2 and none of colour $3.
 verdict() {
     local text
-    for _ in $(seq 25); do
-        shoot; text=$(convert "$SHOT" -crop "400x44+$((OX + 211))+$((OY + 340))" +repage -depth 8 txt:-)
-        [ "$(grep -c "#$2" <<<"$text")" -gt "$1" ] && ! grep -q "#$3" <<<"$text" && return 0
-        sleep 0.2
-    done
-    return 1
+    N=$((N + 1)) SHOT="$SHOTS/shot$N.png"
+    import -window root "png:$SHOT" || return
+    text=$(convert "$SHOT" -crop "400x44+$((OX + 211))+$((OY + 340))" +repage -depth 8 txt:-)
+    [ "$(grep -c "#$2" <<<"$text")" -gt "$1" ] && ! grep -q "#$3" <<<"$text"
 }
 # Presses key $2 in the box titled $1 (a regular expression) once it shows.
 answer() {
@@ -56,16 +55,16 @@ answer() {
 # 0 is never drawn: a wrong answer, in red. Return then presses "Nuovo calcolo", whose next
 # exercise empties the verdict line: the cyan bar shows through all of it.
 xdotool type 0; xdotool key Return
-verdict 30 FF0000 FFFF00 || fail "answer 0: no red verdict within 5 s"
+poll 25 verdict 30 FF0000 FFFF00 || fail "answer 0: no red verdict within 5 s"
 xdotool key Return
-verdict 17000 00FFFF FF0000 || fail "Return on the verdict: the verdict line did not clear within 5 s"
+poll 25 verdict 17000 00FFFF FF0000 || fail "Return on the verdict: the verdict line did not clear within 5 s"
 
 # Ctrl+N and Yes (the question's default is No): the fresh window must take the keyboard, so
 # that the next answer is judged.
 xdotool key ctrl+n; answer '^INIZIARE NUOVA GARA$' alt+y
 window "$WIN"
 xdotool type 0; xdotool key Return
-verdict 30 FF0000 FFFF00 || fail "after a new contest: no red verdict within 5 s"
+poll 25 verdict 30 FF0000 FFFF00 || fail "after a new contest: no red verdict within 5 s"
 
 # Alt+X: the farewell box titled with the date; OK ends the program with status 0.
 xdotool key alt+x; answer '^Data .*[0-9]' Return
