@@ -63,18 +63,14 @@ struct Perla {
     int peso;
     const char* nome;
     QPoint centro;
-    QColor perla, asta;
+    board::Tinta perla, asta;
 };
 
-inline QList<Perla> perle()
-{
-    const QColor sfondo = QApplication::palette().color(QPalette::Base);
-    return {{16, "Shape8_0", {72, 240}, sfondo, QColor(0x000080)},
-            {8, "Shape6_1", {216, 240}, QColor(0xFFFF00), QColor(0xFF80FF)},
-            {4, "Shape5_1", {376, 240}, QColor(0x0000FF), QColor(0xFF0000)},
-            {2, "Shape4_1", {528, 240}, QColor(0x00C0C0), sfondo},
-            {1, "Shape3_1", {676, 240}, QColor(0xFF00FF), QColor(0x00FF00)}};
-}
+inline const Perla perle[] = {{16, "Shape8_0", {72, 240}, platform::SystemColour::WindowBackground, QColor(0x000080)},
+                              {8, "Shape6_1", {216, 240}, QColor(0xFFFF00), QColor(0xFF80FF)},
+                              {4, "Shape5_1", {376, 240}, QColor(0x0000FF), QColor(0xFF0000)},
+                              {2, "Shape4_1", {528, 240}, QColor(0x00C0C0), platform::SystemColour::WindowBackground},
+                              {1, "Shape3_1", {676, 240}, QColor(0xFF00FF), QColor(0x00FF00)}};
 
 // Keys in Qt's own notation, one a word ("1 3 Return", "Ctrl+N"), each
 // pressed and released where the pupil's would go: to the focus.
@@ -102,6 +98,16 @@ inline void tastoX(bool giu, QKeyCombination tasto, bool ripetuto, quint64 istan
     QSpontaneKeyEvent::setSpontaneous(&evento);
     QApplication::instance()->notify(fuoco, &evento);
 }
+
+// A key held down somewhere: its row's name, where the focus is, the key,
+// whether X11 tells its repeats by time stamps alone, and the exercises it
+// draws (the rest judge one answer).
+struct Tenuto {
+    const char *nome, *dove;
+    QKeyCombination tasto;
+    int esercizi;
+    bool x11 = false;
+};
 
 // One control as the window is built with it: its box, font (none for
 // shapes and the picture box), text colour and background or face, text at
@@ -139,7 +145,7 @@ inline Stato stato(board::Tavola& t)
 {
     auto* messaggio = controllo<board::Etichetta>(&t, "lblMessage");
     int viste = 0;
-    for (const auto& perla : perle())
+    for (const auto& perla : perle)
         viste += controllo(&t, perla.nome)->isVisible() ? perla.peso : 0;
     const auto [esatte, errate, esercizi] = t.conti();
     const QString punteggi = caption(&t, "lblScore") + ' ' + caption(&t, "lblScore1") + ' ' + caption(&t, "lblScore2");

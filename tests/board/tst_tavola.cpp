@@ -68,8 +68,9 @@ private slots:
         QTRY_VERIFY2(prima == tavola() || prima.isNull(), "the old window outlives the new contest");
         // What is painted agrees: the beads over their rods, and the background.
         const QImage immagine = tavola()->centralWidget()->grab().toImage();
-        for (const auto& perla : perle())
-            QCOMPARE(immagine.pixelColor(perla.centro), stato(*tavola()).perle & perla.peso ? perla.perla : perla.asta);
+        for (const auto& perla : perle)
+            QCOMPARE(immagine.pixelColor(perla.centro),
+                     board::risolvi(stato(*tavola()).perle & perla.peso ? perla.perla : perla.asta));
         QCOMPARE(immagine.pixelColor(750, 550).name(), platform::toQColor(tavola()->BackColor()).name());
     }
 
@@ -126,8 +127,8 @@ private slots:
     void freshWindowThenActivationOnce()
     {
         Tavola fresca;
-        QCOMPARE(fresca.windowTitle(), QStringLiteral("Contaperle"));
-        QVERIFY(!fresca.windowIcon().isNull());
+        QCOMPARE(std::pair(fresca.windowTitle(), fresca.windowIcon().isNull()),
+                 std::pair(QStringLiteral("Contaperle"), false));
         QCOMPARE(fresca.centralWidget()->size(), QSize(754, 556));
         QCOMPARE(platform::toQColor(fresca.BackColor()).rgb(), QApplication::palette().color(QPalette::Midlight).rgb());
         QStringList dalFondo, elencati;
@@ -138,8 +139,7 @@ private slots:
                 dalFondo << figlio->objectName();
         QCOMPARE(dalFondo, elencati);
         // Activation draws and tints from the counters as they stand, then zeroes them.
-        fresca.numErrate = 4;
-        fresca.numEsercizi = 7;
+        std::tie(fresca.numErrate, fresca.numEsercizi) = std::pair<qint16, qint16>(4, 7);
         fresca.show();
         QVERIFY(QTest::qWaitForWindowActive(&fresca));
         QCOMPARE(stato(fresca), (Stato{"18", 18, "", "", "#ff0000", "0 4 4", "0 0 0", "Text3", "#187de1"}));
@@ -184,13 +184,12 @@ private slots:
     {
         QMessageBox::Icon icona = QMessageBox::NoIcon;
         int largo = 0;
-        const auto chiudi = [&] {
+        QTimer::singleShot(0, [&] {
             auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
             QVERIFY(box);
             std::tie(icona, largo) = std::pair(box->icon(), box->width());
             box->defaultButton()->click();
-        };
-        QTimer::singleShot(0, chiudi);
+        });
         platform::services().msgBox = platform::defaultServices().msgBox;
         QTest::keyClick(tavola(), Qt::Key_N, Qt::ControlModifier);
         QCOMPARE(std::pair(icona, testo(tavola(), "Text1")), std::pair(QMessageBox::Question, QStringLiteral("13")));
@@ -228,39 +227,32 @@ private slots:
     // stamp of the release before it, as X11 sends them.
     void heldKeyCountsOnce_data()
     {
-        QTest::addColumn<QString>("dove");
-        QTest::addColumn<QKeyCombination>("tasto");
-        QTest::addColumn<bool>("x11");
-        QTest::addColumn<int>("esercizi");
-        const std::tuple<const char*, const char*, QKeyCombination, int> righe[] = {
-            {"Enter in the answer box", "Text3", Qt::Key_Return, 0},
-            {"Enter on Nuovo calcolo", "cmdNext", Qt::Key_Return, 1},
-            {"Space on Nuovo calcolo", "cmdNext", Qt::Key_Space, 1},
-            {"access key Alt+N", "Text3", Qt::AltModifier | Qt::Key_N, 1}};
+        QTest::addColumn<Tenuto>("t");
+        const Tenuto righe[] = {{"Enter in the answer box", "Text3", Qt::Key_Return, 0},
+                                {"Enter on Nuovo calcolo", "cmdNext", Qt::Key_Return, 1},
+                                {"Space on Nuovo calcolo", "cmdNext", Qt::Key_Space, 1},
+                                {"access key Alt+N", "Text3", Qt::AltModifier | Qt::Key_N, 1}};
         for (const bool x11 : {false, true})
-            for (const auto& [nome, dove, tasto, esercizi] : righe)
-                QTest::newRow(nome + QByteArray(x11 ? ", X11" : ", flagged")) << dove << tasto << x11 << esercizi;
+            for (Tenuto t : righe)
+                QTest::newRow(t.nome + QByteArray(x11 ? ", X11" : ", flagged")) << (t.x11 = x11, t);
     }
 
     // Down, then up and down again three times, then up for good: one answer
     // judged or one exercise drawn, wherever the focus has gone meanwhile.
     void heldKeyCountsOnce()
     {
-        QFETCH(QString, dove);
-        QFETCH(QKeyCombination, tasto);
-        QFETCH(bool, x11);
-        QFETCH(int, esercizi);
-        controllo(tavola(), qPrintable(dove))->setFocus();
+        QFETCH(Tenuto, t);
+        controllo(tavola(), t.dove)->setFocus();
         for (int passo = 0; passo <= 7; ++passo) {
-            tastoX(passo % 2 == 0, tasto, !x11 && passo > 0 && passo < 7,
-                   quint64(x11 ? 1 + (passo + 1) / 2 : 1 + passo));
+            tastoX(passo % 2 == 0, t.tasto, !t.x11 && passo > 0 && passo < 7,
+                   quint64(t.x11 ? 1 + (passo + 1) / 2 : 1 + passo));
             // An access key clicks a moment later: wait for it before the repeats.
             if (passo == 0)
-                QTRY_COMPARE(tavola()->numEsercizi + tavola()->numErrate, int(tasto.key() != Qt::Key_Space));
+                QTRY_COMPARE(tavola()->numEsercizi + tavola()->numErrate, int(t.tasto.key() != Qt::Key_Space));
         }
         // Nor do the repeats type into the answer box, where the focus went.
         QCOMPARE(std::tuple(int(tavola()->numEsercizi), int(tavola()->numErrate), testo(tavola(), "Text3")),
-                 std::tuple(esercizi, 1 - esercizi, QString()));
+                 std::tuple(t.esercizi, 1 - t.esercizi, QString()));
         QVERIFY2(!controllo<QPushButton>(tavola(), "cmdNext")->isDown(), "a repeat left the button down");
     }
 
@@ -306,7 +298,7 @@ private slots:
             QCOMPARE(detti, attesi << "Perle su: " + nome);
             attesi << punti; // the next key takes the focus to the button first
         }
-        for (const auto& perla : perle())
+        for (const auto& perla : perle)
             c(perla.nome)->hide();
         QCOMPARE(superficie->child(5)->text(QAccessible::Name), QStringLiteral("Nessuna perla"));
     }
