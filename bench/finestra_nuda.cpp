@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Contaperle developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The yardstick for start-up and memory: a plain Qt window like Contaperle's, as
 // small as it can be: the same client area (754 x 556) and child widgets (3 line
 // edits, two hidden, 2 buttons, a hidden box, 13 labels, 12 frames), a menu bar,

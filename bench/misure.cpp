@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Contaperle developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Contaperle's benchmarks, run by bench/run.sh in a private X server (process SERVER).
 // Against a bare Qt window (BASELINE), in turns, who goes first swapped every
 // turn, each ratio the median of the turns' ratios: start-up, from launch to the

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Contaperle developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs the benchmarks and prints their table in Markdown.
 # Usage: bench/run.sh [BUILD_DIR] [--once]   (BUILD_DIR defaults to build/release)
 # --once runs each benchmark with tiny counts, to show that it works; its figures mean nothing.

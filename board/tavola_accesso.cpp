@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Contaperle developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the window offers to pupils who hear it: a screen reader's view of
 // the board, and news spoken with every change of focus.
 #include "board/accesso.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Contaperle developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window's controls, each with its place in pixels, its look and its
 // flags, built group by group; the order in which they cover one another is
 // applied once, at the end, by impila().

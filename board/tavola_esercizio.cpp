@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Contaperle developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A new exercise: a number from 1 to 31 drawn and shown as beads.
 #include "board/tavola.h"
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Contaperle developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Judging the pupil's answer and keeping the score.
 #include "board/tastiera.h"
 #include "board/tavola.h"

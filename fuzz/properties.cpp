@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Contaperle developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the number words must do for any input at all, as a libFuzzer target; where libFuzzer is
 // not at hand, the same file's main feeds it the committed seeds and random inputs.
 // (The conversions' bounds, on both sides, are rows of tst_piano's table.)

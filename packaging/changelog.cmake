@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 Contaperle developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # debian/changelog is the one record of releases: the version of the newest
 # entry, its day for the manual pages and the credit line, and every entry as
 # a software-centre release all come from it.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Contaperle developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Build-time tool: renders the program's SVG icon as a square PNG for one of
 // the hicolor theme's fixed sizes. Usage: icona SVG SIDE PNG
 #include <QDir>

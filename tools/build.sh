@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Contaperle developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Sets up a Debian 12 or 13 machine for Contaperle, builds it, then starts the
 # program (`run`), runs the whole test suite headless (`test`: plain, with
 # sanitizers, fuzzed and under valgrind), makes the Debian packages with

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Contaperle developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Makes the Debian packages (source and binary) with dpkg-buildpackage from a fresh copy of
 # the tree in OUT/contaperle-VERSION: nothing of the presets' builds goes in, and the results
 # land in OUT. Builds only what the package holds (no tests, no benchmarks), checks the

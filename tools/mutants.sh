@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Contaperle developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # How many plausible one-line faults the test suite catches. Each mutant below
 # is applied in turn to a scratch copy of the program, which is rebuilt and
 # tested: "killed" names the first test that failed, "survived" means every

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Contaperle developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # clang-tidy with the committed .clang-tidy over every .cpp file of the project, from the
 # compile database of a configured build; prints the findings only, and fails on any.
 # Usage: tools/tidy.sh [BUILD_DIR]   (build/ci). On this project's 2-core machine the whole

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Contaperle developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs the test executables of the ci build under valgrind's memcheck,
 # offscreen, two at a time: an invalid read or write, or memory definitely
 # lost, fails the run. Build first (bash tools/build.sh test). The soak skips

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Contaperle developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # A private Xvfb for the end-to-end tests and the benchmarks, sourced, not run:
 #   source tools/xvfb.sh; xvfb_start 1024x768x24 || exit 1
 # Starts Xvfb on the first free display of :60..:99 (a taken one makes Xvfb exit; -displayfd

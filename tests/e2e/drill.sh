@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Contaperle developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # End-to-end drill: the real contaperle in its own Xvfb, driven with xdotool keys and judged
 # from screenshots of its verdict line and from its exit status.
 # Usage: drill.sh PATH_TO_contaperle   (exit 77 = skipped: X tools missing)

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Contaperle developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The drill by ear: Orca, the screen reader, in Italian, with accessibility switched on as desktops
 # do it, while xdotool answers one exercise wrongly and one rightly. The value is read from the
 # beads Orca names; what Orca says after each key is checked, in order, from its debug log, and the

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Contaperle developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The Debian package as a school lab gets it: made twice by tools/deb.sh (dpkg-buildpackage,
 # then lintian) from copies at two paths, with other umasks, time zones and languages, and the
 # two must be byte-identical; then unpacked and audited with Debian's own tools, its Depends

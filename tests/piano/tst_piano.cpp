@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 Contaperle developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Qt-free code, row by row: each call as written and the text of what it must give, or
 // "error N" for the run-time error it must raise. The platform's core, then the number words.
 #include "platform/core/checked.h"
