@@ -245,8 +245,8 @@ try {
     aTurni(1, chi, avvio); // fills the disk and font caches: left out
     const auto avvii = aTurni(coppie, chi, avvio);
     const std::string primo = "Start-up to the first exercise painted, median of " + a[1] + " pairs: ";
-    confronta(primo + "CPU time", "%.1f ms", avvii[0], 1.25);
-    confronta(primo + "wall time", "%.0f ms", avvii[1]);
+    confronta(primo + "wall time", "%.0f ms", avvii[1], 1.25);
+    confronta(primo + "CPU time", "%.1f ms", avvii[0]);
     confronta("Peak resident memory at start-up, median", "%.1f MiB", avvii[2], 1.15);
     const auto labs = aTurni(std::min(coppie, 3), chi, lab);
     const std::string quante = a[2] + " copies at once";
