@@ -125,8 +125,7 @@ QString Lettura::perle() const
     for (const Asta& asta : aste_)
         if (!asta.perla->isHidden())
             aste << asta.didascalia->caption();
-    if (aste.isEmpty())
-        return QStringLiteral("Nessuna perla");
+    // Every value drawn, 1 to 31, leaves a bead on at least one rod.
     return QStringLiteral("Perle su: ") + aste.join(QStringLiteral(", "));
 }
 

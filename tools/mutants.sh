@@ -29,7 +29,7 @@ mutants=(
   "board/tavola.cpp^emit contiCambiati(conti());^(void)0;^scores: a change not signalled"
   "board/tastiera.cpp^            pulsante->click();^            (void)0;^keys: Return on a button does nothing"
   "board/gara.cpp^tavola_->activateWindow();^(void)0;^new contest: the fresh window not activated"
-  "board/accesso.cpp^if (aste.isEmpty())^if (aste.size() > 4)^screen reader: all five beads read as none"
+  "board/accesso.cpp^if (!asta.perla->isHidden())^if (asta.perla->isHidden())^screen reader: the rods without a bead named"
   "board/aste.h^{176, 16, 81, 25}^{176, 18, 81, 25}^looks: the caption of the eights moved"
   "board/tavola_descrizione.cpp^.colore = verdeScuro^.colore = verde^looks: Risposte esatte in light green"
   "board/tavola_descrizione.cpp^\"Times New Roman\"), 36^\"Times New Roman\"), 30^looks: counts' font 30 points"
