@@ -12,7 +12,7 @@ namespace platform {
 Q_NAMESPACE
 
 // The button that closed a modal message box, with the program's numbers for
-// them; any other number (a box closed another way, a Cancel's 2) is no answer.
+// them; a box closed another way answers Ok, or No where it asks Yes or No.
 enum class Reply { Ok = 1, Yes = 6, No = 7 };
 enum class Buttons { Ok, YesNo };
 enum class Icon { Plain, Question, Critical };

@@ -203,7 +203,6 @@ inline void righeDrill()
     riga("7; 32643 right, green full", {32643}, "Tab Return", {"7", 7, "", "", r, "32643 0 32643", "32643 0 1", "Text3", "#14ff19"}, {}, 7);
     riga("NUOVO, No: the contest goes on", {}, "4 Return Ctrl+N", sbagliata, nuova, 18, platform::Reply::No);
     riga("NUOVO, OK: the contest goes on", {}, "4 Return Ctrl+N", sbagliata, nuova, 18, platform::Reply::Ok);
-    riga("NUOVO, Cancel: the contest goes on", {}, "4 Return Ctrl+N", sbagliata, nuova, 18, platform::Reply{2});
     riga("NUOVO, Yes: a fresh window", {}, "4 Return Ctrl+N", {"18", 18, "", "", r, "0 0 0", "0 0 0", "Text3", "#147d19"}, nuova);
     // clang-format on
 }
