@@ -8,7 +8,7 @@
 
 namespace board {
 
-Gara::Gara()
+Gara::Gara(const Lezione& lezione) : lezione_(lezione)
 {
     new Tastiera(this);
     Lettura::installa();

@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "board/lezione.h"
+
 #include <QObject>
 #include <QPointer>
 
@@ -15,7 +17,7 @@ class Tavola;
 class Gara : public QObject {
     Q_OBJECT
 public:
-    Gara();
+    explicit Gara(const Lezione& lezione = {});
     ~Gara() override;
 
     // Loads and shows the window; its activation puts up the first exercise.
@@ -25,6 +27,7 @@ public:
 private:
     void nuovaGara();
 
+    Lezione lezione_;
     QPointer<Tavola> tavola_;
 };
 
