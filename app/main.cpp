@@ -1,6 +1,5 @@
 // SPDX-FileCopyrightText: 2026 Contaperle developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "board/etichetta.h"
 #include "board/gara.h"
 #include "platform/bridge.h"
 #include "platform/fonts.h"
@@ -27,7 +26,7 @@ int main(int argc, char* argv[])
                          qPrintable(opzione));
             return 2;
         }
-    board::Etichetta::altoContrasto = !opzioni.isEmpty();
+    const board::Lezione lezione{.altoContrasto = !opzioni.isEmpty()};
     QApplication::setApplicationName(QStringLiteral("Contaperle"));
     QApplication::setDesktopFileName(QStringLiteral("it.contaperle.contaperle"));
     platform::avoidMonospacedDefault();
@@ -38,7 +37,7 @@ int main(int argc, char* argv[])
                         QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QApplication::installTranslator(&traduzione);
 
-    board::Gara gara;
+    board::Gara gara(lezione);
     gara.avvia();
     // Start-up builds fonts, pictures and layouts in memory it then frees:
     // once the window is drawn, hand the free pages back to the system.

@@ -125,7 +125,9 @@ QString Lettura::perle() const
     for (const Asta& asta : aste_)
         if (!asta.perla->isHidden())
             aste << asta.didascalia->caption();
-    // Every value drawn, 1 to 31, leaves a bead on at least one rod.
+    // Only a pupil composing a number leaves the rods bare.
+    if (aste.isEmpty())
+        return QStringLiteral("Nessuna perla");
     return QStringLiteral("Perle su: ") + aste.join(QStringLiteral(", "));
 }
 

@@ -13,6 +13,10 @@ namespace board {
 // One rod of the abacus and its binary digit: the caption above the frame,
 // the rod, and the bead on it that shows when the digit is 1. Each control
 // keeps its own name; a bead is the one element of its own control array.
+// The boxes are in the rod's own column, 152 pixels wide, its left edge at
+// 0: the abacus places the columns side by side (see board/abaco.h). The
+// five rods of the drill keep their boxes as they have always been drawn,
+// slightly uneven; the rods of 32 and up are placed evenly.
 struct Asta {
     int peso;
     const char* nomeDidascalia;
@@ -25,31 +29,44 @@ struct Asta {
     const char* nomePerla;
     QRect boxPerla;
     Forma::Aspetto perla;
+    // The base bar covers the foot of this rod; other rods cover the bar.
+    bool dietroLaBase;
 };
 
-// From the sixteens, on the left, to the units.
+// From the 128s, on the left, to the units; a lesson of N rods takes the
+// last N.
 // clang-format off
-inline constexpr std::array<Asta, 5> aste = [] {
+inline constexpr std::array<Asta, 8> aste = [] {
     using S = platform::SystemColour;
     using Tipo = Forma::Tipo;
     using Riempimento = Forma::Riempimento;
     using namespace colori;
-    return std::array<Asta, 5>{{
-        {16, "Label8", "Sedicine", {32, 16, 89, 25}, true,
-         "Shape7", {56, 120, 25, 185}, {.bordo = S::WindowText, .spessore = 3, .sfondo = S::WindowBackground, .riempimento = Riempimento::Pieno, .colore = blunotte},
-         "Shape8_0", {8, 144, 129, 193}, {.tipo = Tipo::Cerchio, .bordo = S::WindowText, .spessore = 2, .sfondo = S::WindowBackground}},
-        {8, "Label7", "Ottine", {176, 16, 81, 25}, true,
-         "Shape2_3", {208, 120, 24, 185}, {.bordo = nero, .spessore = 3, .sfondo = ciano, .riempimento = Riempimento::Pieno, .colore = rosa},
-         "Shape6_1", {152, 176, 129, 129}, {.tipo = Tipo::Cerchio, .bordo = S::WindowText, .spessore = 2, .riempimento = Riempimento::Pieno, .colore = giallo}},
-        {4, "Label5", "Quartine", {320, 16, 81, 25}, true,
-         "Shape2_2", {360, 120, 25, 185}, {.bordo = nero, .spessore = 3, .riempimento = Riempimento::Pieno, .colore = rosso},
-         "Shape5_1", {312, 88, 129, 305}, {.tipo = Tipo::Cerchio, .bordo = S::WindowText, .spessore = 2, .riempimento = Riempimento::Pieno, .colore = blu}},
-        {2, "Label4", "Duine", {480, 16, 49, 25}, false,
-         "Shape2_1", {512, 120, 25, 185}, {.bordo = S::WindowText, .spessore = 3, .sfondo = S::WindowBackground},
-         "Shape4_1", {464, 168, 129, 145}, {.tipo = Tipo::Cerchio, .bordo = S::WindowText, .spessore = 2, .sfondo = verdeAcqua}},
-        {1, "Label2", "Unit\u00E0", {624, 16, 57, 25}, true,
-         "Shape2_0", {664, 120, 25, 185}, {.bordo = S::WindowText, .spessore = 3, .sfondo = verde},
-         "Shape3_1", {600, 176, 153, 129}, {.tipo = Tipo::Cerchio, .bordo = S::WindowText, .spessore = 2, .sfondo = lilla, .riempimento = Riempimento::Pieno, .colore = magenta}},
+    constexpr QRect didascalia(8, 16, 113, 25), asta(52, 120, 25, 185), perla(0, 176, 129, 129);
+    return std::array<Asta, 8>{{
+        {128, "Label128", "Centoventottine", didascalia, true,
+         "Shape128", asta, {.bordo = nero, .spessore = 3, .sfondo = giallo},
+         "Perla128", perla, {.tipo = Tipo::Cerchio, .bordo = S::WindowText, .spessore = 2, .riempimento = Riempimento::Pieno, .colore = rosso}, false},
+        {64, "Label64", "Sessantaquattrine", didascalia, true,
+         "Shape64", asta, {.bordo = nero, .spessore = 3, .sfondo = S::WindowBackground, .riempimento = Riempimento::Pieno, .colore = verdeScuro},
+         "Perla64", perla, {.tipo = Tipo::Cerchio, .bordo = S::WindowText, .spessore = 2, .sfondo = ciano}, false},
+        {32, "Label32", "Trentaduine", didascalia, true,
+         "Shape32", asta, {.bordo = nero, .spessore = 3, .sfondo = lilla},
+         "Perla32", perla, {.tipo = Tipo::Cerchio, .bordo = S::WindowText, .spessore = 2, .riempimento = Riempimento::Pieno, .colore = rosa}, false},
+        {16, "Label8", "Sedicine", {24, 16, 89, 25}, true,
+         "Shape7", {48, 120, 25, 185}, {.bordo = S::WindowText, .spessore = 3, .sfondo = S::WindowBackground, .riempimento = Riempimento::Pieno, .colore = blunotte},
+         "Shape8_0", {0, 144, 129, 193}, {.tipo = Tipo::Cerchio, .bordo = S::WindowText, .spessore = 2, .sfondo = S::WindowBackground}, false},
+        {8, "Label7", "Ottine", {16, 16, 81, 25}, true,
+         "Shape2_3", {48, 120, 24, 185}, {.bordo = nero, .spessore = 3, .sfondo = ciano, .riempimento = Riempimento::Pieno, .colore = rosa},
+         "Shape6_1", {-8, 176, 129, 129}, {.tipo = Tipo::Cerchio, .bordo = S::WindowText, .spessore = 2, .riempimento = Riempimento::Pieno, .colore = giallo}, true},
+        {4, "Label5", "Quartine", {8, 16, 81, 25}, true,
+         "Shape2_2", {48, 120, 25, 185}, {.bordo = nero, .spessore = 3, .riempimento = Riempimento::Pieno, .colore = rosso},
+         "Shape5_1", {0, 88, 129, 305}, {.tipo = Tipo::Cerchio, .bordo = S::WindowText, .spessore = 2, .riempimento = Riempimento::Pieno, .colore = blu}, true},
+        {2, "Label4", "Duine", {16, 16, 49, 25}, false,
+         "Shape2_1", {48, 120, 25, 185}, {.bordo = S::WindowText, .spessore = 3, .sfondo = S::WindowBackground},
+         "Shape4_1", {0, 168, 129, 145}, {.tipo = Tipo::Cerchio, .bordo = S::WindowText, .spessore = 2, .sfondo = verdeAcqua}, true},
+        {1, "Label2", "Unit\u00E0", {8, 16, 57, 25}, true,
+         "Shape2_0", {48, 120, 25, 185}, {.bordo = S::WindowText, .spessore = 3, .sfondo = verde},
+         "Shape3_1", {-16, 176, 153, 129}, {.tipo = Tipo::Cerchio, .bordo = S::WindowText, .spessore = 2, .sfondo = lilla, .riempimento = Riempimento::Pieno, .colore = magenta}, false},
     }};
 }();
 // clang-format on

@@ -21,7 +21,7 @@ constexpr int spazioBordo = 2;
 Etichetta::Etichetta(QWidget* genitore, const QString& nome, const QRect& riquadro, const QString& didascalia,
                      const Aspetto& aspetto)
     : QWidget(genitore), box_(riquadro), caption_(didascalia), colore_(aspetto.colore), centrata_(aspetto.centrata),
-      bordo_(aspetto.bordo), sfondo_(aspetto.sfondo)
+      bordo_(aspetto.bordo), sfondo_(aspetto.sfondo), faccia_(aspetto.faccia)
 {
     setObjectName(nome);
     if (aspetto.carattere)
@@ -67,12 +67,14 @@ void Etichetta::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
     const QRect area = rect();
+    if (faccia_)
+        painter.fillRect(area, *faccia_);
     if (bordo_) {
         painter.setPen(QPen(platform::systemColour(platform::SystemColour::WindowText), 1));
         painter.drawRect(area.adjusted(0, 0, -1, -1));
     }
     painter.setFont(font());
-    const QColor dietro = sfondo_.value_or(parentWidget()->palette().color(QPalette::Window));
+    const QColor dietro = faccia_.value_or(sfondo_.value_or(parentWidget()->palette().color(QPalette::Window)));
     painter.setPen(altoContrasto ? platform::legible(foreColor(), dietro) : foreColor());
     const int margine = bordo_ ? spazioBordo : 0;
     const Qt::Alignment allineamento = (centrata_ ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignTop;

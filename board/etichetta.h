@@ -26,6 +26,8 @@ public:
         bool bordo = false;   // a single-line frame
         // What lies behind the text, if not the window's background.
         std::optional<QColor> sfondo = std::nullopt;
+        // A face of its own, painted under the text.
+        std::optional<QColor> faccia = std::nullopt;
     };
 
     // High contrast, for pupils who see little: every label is drawn at least
@@ -54,6 +56,7 @@ private:
     bool centrata_;
     bool bordo_;
     std::optional<QColor> sfondo_;
+    std::optional<QColor> faccia_;
 };
 
 }

@@ -3,6 +3,7 @@
 #include "board/gara.h"
 
 #include "board/accesso.h"
+#include "board/etichetta.h"
 #include "board/tastiera.h"
 #include "board/tavola.h"
 
@@ -10,6 +11,7 @@ namespace board {
 
 Gara::Gara(const Lezione& lezione) : lezione_(lezione)
 {
+    Etichetta::altoContrasto = lezione.altoContrasto;
     new Tastiera(this);
     Lettura::installa();
 }
@@ -20,7 +22,7 @@ Tavola* Gara::tavola() const { return tavola_; }
 
 void Gara::avvia()
 {
-    tavola_ = new Tavola;
+    tavola_ = new Tavola(lezione_);
     connect(tavola_, &Tavola::nuovaGaraRichiesta, this, &Gara::nuovaGara);
     tavola_->show();
     // Take the keyboard at once, also after a new contest, when the window

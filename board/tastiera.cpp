@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "board/tastiera.h"
 
+#include "board/colonna.h"
 #include "board/pulsante.h"
 #include "board/tavola.h"
 #include "platform/guard.h"
@@ -82,7 +83,7 @@ bool Tastiera::eventFilter(QObject* watched, QEvent* event)
     switch (event->type()) {
     case QEvent::Polish:
         // Every button and answer box is watched from the moment it is ready.
-        if (qobject_cast<Pulsante*>(watched)
+        if (qobject_cast<Pulsante*>(watched) || qobject_cast<Colonna*>(watched)
             || (watched->objectName() == QLatin1String("Text3") && qobject_cast<QLineEdit*>(watched)))
             watched->installEventFilter(consegna_);
         return false;

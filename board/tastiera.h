@@ -28,8 +28,9 @@ namespace board {
 //   click moves the focus on;
 // - Return and the keypad's Enter click the button that has the focus, as
 //   Space does;
-// - every character typed in a window's answer box reaches the window's
-//   Text3_KeyPress with its character code before the box sees it.
+// - every character typed in a window's answer box, or on a rod of a
+//   lesson that composes, reaches the window's Text3_KeyPress with its
+//   character code before the control sees it.
 class Tastiera : public QObject {
     Q_OBJECT
 public:

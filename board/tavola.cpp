@@ -10,7 +10,8 @@
 
 namespace board {
 
-Tavola::Tavola(QWidget* parent) : QMainWindow(parent)
+Tavola::Tavola(const Lezione& lezione, QWidget* parent)
+    : QMainWindow(parent), lezione_(lezione), abaco_(lezione.aste), esercizio_(lezione.aste)
 {
     costruisci();
     rendiAccessibile();

@@ -2,9 +2,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "board/aste.h"
+#include "board/abaco.h"
+#include "board/esercizio.h"
 #include "board/etichetta.h"
 #include "board/forma.h"
+#include "board/lezione.h"
 #include "board/pulsante.h"
 #include "platform/colour.h"
 #include "platform/core/currency.h"
@@ -13,29 +15,28 @@
 #include <QLineEdit>
 #include <QMainWindow>
 
-#include <array>
 #include <cstdint>
 #include <string>
 #include <utility>
+#include <vector>
 
 class TstTavola;
 
 namespace board {
 
-// The program's one window: a base-2 abacus of five rods (see board/aste.h),
-// the answer box, the verdict line and three scores. Constructing it builds
-// it; showing it the first time activates it, which puts up the first
-// exercise. The keys reach it through board::Tastiera.
+// The program's one window: a base-2 abacus (five rods unless the lesson
+// says otherwise, see board/abaco.h), the answer box, the verdict line and
+// three scores. Constructing it builds it; showing it the first time
+// activates it, which puts up the first exercise. The keys reach it through
+// board::Tastiera. In a lesson that composes, the pupil puts beads on the
+// rods for a number given in digits and words instead of typing it.
 class Tavola : public QMainWindow {
     Q_OBJECT
 public:
     // The contest's scores, which live and die with the window.
-    struct Conti {
-        std::int16_t esatte = 0, errate = 0, esercizi = 0;
-        bool operator==(const Conti&) const = default;
-    };
+    using Conti = board::Conti;
 
-    explicit Tavola(QWidget* parent = nullptr);
+    explicit Tavola(const Lezione& lezione = {}, QWidget* parent = nullptr);
 
     Conti conti() const { return {numEsatte, numErrate, numEsercizi}; }
     platform::Colour BackColor() const { return backColor_; }
@@ -61,8 +62,8 @@ private:
     void cmdNext_Click();
     void cmdExit_Click();
     void Next_Click();
-    // A key typed in the answer box, by its character code; the key then
-    // reaches the box unchanged.
+    // A key typed in the answer box (or, composing, on a rod), by its
+    // character code; the key then reaches the box unchanged.
     void Text3_KeyPress(std::int16_t KeyAscii);
 
     std::string numlett(platform::Currency& numer);
@@ -71,6 +72,12 @@ private:
     void estrai();
     void nascondiZeri();
     void tingi();
+    void mostraPunteggi();
+    // The answer as the pupil gives it: typed, or the beads put on.
+    QString risposta() const;
+    // Composing: the beads of the number, shown after a wrong answer; the
+    // rods take no more toggles until the next number.
+    void mostraGiuste();
     void conta(std::int16_t& conto, std::int16_t valore);
     void setBackColor(platform::Colour colore);
 
@@ -81,6 +88,8 @@ private:
     void annunciaEsercizio();
     // Gives "Nuovo calcolo" the focus, telling screen readers the verdict.
     void annunciaVerdetto();
+    // Tells screen readers the abacus has other beads.
+    void annunciaPerle();
     // The verdict, if any, and the scores with their captions, in words.
     QString punteggi() const;
     // The news a screen reader is to speak with the control's focus, kept in
@@ -94,14 +103,16 @@ private:
     void costruisci();
     void costruisciCaselle();
     void costruisciPulsanti();
-    void costruisciAbaco();
     void costruisciPunteggi();
+    void costruisciComponi();
     void costruisciMenu();
-    void impila();
+    // Where a control of the lower part lies in a window wider than usual:
+    // those on the left stay, the middle ones move by half the extra width,
+    // those on the right by all of it.
+    QRect sotto(QRect box, int quanto) const;
     void collega();
     Etichetta* etichetta(const char* nome, const QRect& box, const QString& testo,
                          const Etichetta::Aspetto& aspetto = {});
-    Forma* forma(const char* nome, const QRect& box, const Forma::Aspetto& aspetto);
     QLineEdit* casella(const char* nome, const QRect& box, const QString& testo);
 
     std::int16_t numEsercizi = 0;
@@ -124,9 +135,13 @@ private:
     Etichetta* lblScore1 = nullptr;
     Etichetta* lblScore = nullptr;
     QAction* Next = nullptr;
-    // The rods' captions and beads, in the order of board::aste.
-    std::array<Etichetta*, aste.size()> didascalie{};
-    std::array<Forma*, aste.size()> perle{};
+    // Composing: the number asked for, and the rods the pupil toggles.
+    Etichetta* lblNumero = nullptr;
+    std::vector<QAbstractButton*> colonne;
+
+    Lezione lezione_;
+    Abaco abaco_;
+    Esercizio esercizio_;
 
     words::Vocabolario vocabolario;
     platform::Colour backColor_ = 0;

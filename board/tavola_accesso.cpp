@@ -15,12 +15,18 @@ void Tavola::rendiAccessibile()
     Text3->setAccessibleName(QStringLiteral("Risposta"));
     // The abacus from the top band down to the base bar, where the verdict lies.
     const QRect area(Shape9->geometry().topLeft(), QPoint(Shape9->geometry().right(), Shape1->geometry().top() - 1));
+    const auto& didascalie = abaco_.didascalie();
     QList<QWidget*> ordine(didascalie.begin(), didascalie.end());
-    ordine << QList<QWidget*>{Shape9, lblMessage, Label6, lblScore, Label1, lblScore1,
-                              Label3, lblScore2,  Text3,  cmdNext,  cmdExit};
+    ordine << Shape9;
+    if (lblNumero)
+        ordine << lblNumero;
+    ordine << QList<QWidget*>{lblMessage, Label6, lblScore, Label1, lblScore1, Label3, lblScore2};
+    if (colonne.empty())
+        ordine << Text3;
+    ordine << QList<QWidget*>(colonne.begin(), colonne.end()) << cmdNext << cmdExit;
     QList<Lettura::Asta> perleLette;
-    for (std::size_t i = 0; i < perle.size(); ++i)
-        perleLette.append({didascalie[i], perle[i]});
+    for (std::size_t i = 0; i < didascalie.size(); ++i)
+        perleLette.append({didascalie[i], abaco_.perle()[i]});
     new Lettura(superficie, ordine, Shape9, area, perleLette);
 }
 
@@ -33,22 +39,41 @@ void Tavola::rendiAccessibile()
 // presents a focus change ahead of a description change that came before it,
 // with the description it knew: there the descriptions stay the tooltips and
 // the news follows the focus as an announcement.
-void Tavola::annunciaEsercizio()
+void Tavola::annunciaPerle()
 {
     if (QAccessible::isActive()) {
         QAccessibleEvent evento(Shape9, QAccessible::NameChanged);
         QAccessible::updateAccessibility(&evento);
     }
-    // Focused first, emptied after: emptied first, the box would move its
-    // caret before taking the focus, and Orca would take that focus as one
-    // not to announce.
-    daiFuoco(Text3, Lettura::di(superficie)->perle());
+}
+
+// Composing, the number is the question: the first rod takes the focus
+// with it.
+void Tavola::annunciaEsercizio()
+{
+    annunciaPerle();
+    if (lblNumero) {
+        lblNumero->setCaption(Text1->text() + QStringLiteral(" \u2014 ") + Text2->text());
+        daiFuoco(colonne.front(), lblNumero->caption());
+    } else {
+        // Focused first, emptied after: emptied first, the box would move
+        // its caret before taking the focus, and Orca would take that focus
+        // as one not to announce.
+        daiFuoco(Text3, Lettura::di(superficie)->perle());
+    }
     Text3->setText(QString());
     // The verdict is gone: the button now tells the scores alone.
     descrivi(cmdNext, punteggi());
 }
 
-void Tavola::annunciaVerdetto() { daiFuoco(cmdNext, punteggi()); }
+// Composing, the rods take no more toggles until the next number, once the
+// focus has left them.
+void Tavola::annunciaVerdetto()
+{
+    daiFuoco(cmdNext, punteggi());
+    for (QAbstractButton* colonna : colonne)
+        colonna->setEnabled(false);
+}
 
 void Tavola::descrivi(QWidget* controllo, const QString& notizia)
 {

@@ -1,13 +1,11 @@
 // SPDX-FileCopyrightText: 2026 Contaperle developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-// A new exercise: a number from 1 to 31 drawn and shown as beads.
+// A new exercise: a number drawn and shown as beads, or, composing, asked
+// for in digits and words.
 #include "board/tavola.h"
 
 #include "platform/core/checked.h"
-#include "platform/core/numbers.h"
 #include "platform/services.h"
-
-#include <cmath>
 
 namespace board {
 
@@ -20,32 +18,39 @@ void Tavola::cmdNext_Click()
     platform::randomize();
     conta(numEsercizi, platform::add16(numEsercizi, 1));
     estrai();
-    platform::Currency valore = platform::Currency::fromText(Text1->text().toStdString());
+    platform::Currency valore = platform::Currency::fromText(esercizio_.testo());
     Text2->setText(QString::fromStdString(numlett(valore)));
     nascondiZeri();
     annunciaEsercizio();
     tingi();
 }
 
+// Composing, the rods are cleared for the pupil instead.
 void Tavola::mostraPerle()
 {
-    for (Forma* perla : perle)
-        perla->setVisible(true);
+    const bool componi = lezione_.verso == Verso::Componi;
+    for (QAbstractButton* colonna : colonne) {
+        colonna->setEnabled(true);
+        colonna->setChecked(false);
+    }
+    for (Forma* perla : abaco_.perle())
+        perla->setVisible(!componi);
 }
 
 void Tavola::estrai()
 {
-    const std::int16_t valore = platform::round16(std::floor(platform::rnd() * 31) + 1);
-    Text1->setText(QString::fromStdString(platform::format(valore, "#0")));
+    esercizio_.estrai(platform::rnd());
+    Text1->setText(QString::fromStdString(esercizio_.testo()));
 }
 
 // A rod keeps its bead where the value drawn has a 1 in the rod's place.
 void Tavola::nascondiZeri()
 {
-    const std::int32_t valore = platform::textToLong(Text1->text().toStdString());
-    for (std::size_t i = 0; i < aste.size(); ++i)
-        if (valore / aste[i].peso % 2 == 0)
-            perle[i]->setVisible(false);
+    if (lezione_.verso == Verso::Componi)
+        return;
+    for (int i = 0; i < abaco_.numero(); ++i)
+        if (!esercizio_.perla(i))
+            abaco_.perle()[static_cast<std::size_t>(i)]->setVisible(false);
 }
 
 // Red and blue grow with the wrong answers, green with the right ones; each

@@ -19,7 +19,33 @@ QString punteggio(std::int16_t conteggio, const char* maschera)
 
 }
 
-// Every Enter is judged and counted, also a second one on the same number.
+QString Tavola::risposta() const
+{
+    if (lezione_.verso == Verso::Leggi)
+        return Text3->text();
+    int valore = 0;
+    for (std::size_t i = 0; i < colonne.size(); ++i)
+        valore += colonne[i]->isChecked() ? esercizio_.peso(static_cast<int>(i)) : 0;
+    return QString::number(valore);
+}
+
+void Tavola::mostraGiuste()
+{
+    for (std::size_t i = 0; i < colonne.size(); ++i)
+        colonne[i]->setChecked(esercizio_.perla(static_cast<int>(i)));
+}
+
+// The three counts, as the pupil sees them. The total comes last: it may
+// overflow, and the other two are shown all the same.
+void Tavola::mostraPunteggi()
+{
+    lblScore1->setCaption(punteggio(numErrate, "###0"));
+    lblScore->setCaption(punteggio(numEsatte, "####0"));
+    lblScore2->setCaption(punteggio(conti().totale(), "####0"));
+}
+
+// Every Enter is judged and counted, also a second one on the same number
+// while reading; composing, the rods take no toggle once judged.
 void Tavola::Text3_KeyPress(std::int16_t KeyAscii)
 {
     if (KeyAscii != Tastiera::Invio)
@@ -30,8 +56,7 @@ void Tavola::Text3_KeyPress(std::int16_t KeyAscii)
         Tavola* tavola;
         ~Poi() { tavola->annunciaVerdetto(); }
     } poi{this};
-    // Exact text: " 7", "07" and "+7" are wrong answers to 7.
-    if (Text3->text() == Text1->text()) {
+    if (esercizio_.giusta(risposta().toStdString())) {
         conta(numEsatte, platform::add16(numEsatte, 1));
         lblMessage->setForeColor(QColor(255, 255, 0));
         lblMessage->setCaption(QStringLiteral("Esatto, ok!!!"));
@@ -41,26 +66,23 @@ void Tavola::Text3_KeyPress(std::int16_t KeyAscii)
     conta(numErrate, platform::add16(numErrate, 1));
     lblMessage->setForeColor(QColor(255, 0, 0));
     lblMessage->setCaption(sbagliato + Text1->text());
-    lblScore1->setCaption(punteggio(numErrate, "###0"));
-    lblScore->setCaption(punteggio(numEsatte, "####0"));
-    lblScore2->setCaption(punteggio(platform::add16(numErrate, numEsatte), "####0"));
+    mostraGiuste();
+    mostraPunteggi();
 }
 
 void Tavola::verifica()
 {
-    if (Text3->text() == Text1->text()) {
+    if (risposta() == Text1->text()) {
         lblMessage->setForeColor(QColor(0, 0, 255));
         lblMessage->setCaption(QStringLiteral("Esatto, \u00E8 incredibile!!!"));
     } else {
         lblMessage->setForeColor(QColor(255, 0, 0));
         lblMessage->setCaption(sbagliato + Text2->text());
-        lblScore1->setCaption(punteggio(numErrate, "###0"));
     }
-    lblScore->setCaption(punteggio(numEsatte, "####0"));
-    // Before the sum, which may overflow: the button is ready whatever happens.
+    // Before the total, which may overflow: the button is ready whatever happens.
     cmdNext->setEnabled(true);
     cmdNext->setFocus();
-    lblScore2->setCaption(punteggio(platform::add16(numErrate, numEsatte), "####0"));
+    mostraPunteggi();
 }
 
 }

@@ -20,6 +20,4 @@ std::int16_t narrow16(std::int32_t wide)
 
 std::int16_t add16(std::int16_t a, std::int16_t b) { return narrow16(std::int32_t{a} + b); }
 
-std::int16_t mul16(std::int16_t a, std::int16_t b) { return narrow16(std::int32_t{a} * b); }
-
 }

@@ -191,7 +191,7 @@ inline void righeDrill()
     riga("leading zero, wrong to the next", {}, "0 1 3 Return Num+Enter", {"18", 18, "", "", r, "0 1 1", "0 1 1", "Text3", "#157d4b"});
     riga("other keys judge nothing", {}, "1 5 Backspace Esc", {"13", 13, "1", "", r, "0 0 0", "0 0 0", "Text3", "#147d19"});
     riga("Enter again counts again", {}, "7 Return Tab Tab Num+Enter", {"13", 13, "7", sbagliato, r, "0 2 2", "0 2 0", "cmdNext", "#147d19"});
-    riga("no Enter, nothing counted", {3, 2}, "1 3 Tab Space", {"18", 18, "", "", "#0000ff", "3 0 5", "3 2 1", "Text3", "#16807d"});
+    riga("no Enter, nothing counted", {3, 2}, "1 3 Tab Space", {"18", 18, "", "", "#0000ff", "3 2 5", "3 2 1", "Text3", "#16807d"});
     riga("right at 32767 overflows", {32767}, "1 3 Return", {"13", 13, "13", "", r, "0 0 0", "32767 0 0", "cmdNext", "#147d19"}, overflow);
     riga("wrong at 32767 overflows", {0, 32767}, "1 Return", {"13", 13, "1", "", r, "0 0 0", "0 32767 0", "cmdNext", "#147d19"}, overflow);
     riga("total 32768 overflows, not shown", {767, 32000}, "1 Return", {"13", 13, "1", sbagliato, r, "767 32001 0", "767 32001 0", "cmdNext", "#147d19"}, overflow);

@@ -133,13 +133,13 @@ private slots:
                  std::pair(QStringLiteral("Contaperle"), false));
         QCOMPARE(fresca.centralWidget()->size(), QSize(754, 556));
         QCOMPARE(platform::toQColor(fresca.BackColor()).rgb(), QApplication::palette().color(QPalette::Midlight).rgb());
-        QStringList dalFondo, elencati;
-        for (const Aspetto& a : aspetti)
-            elencati.prepend(a.nome);
-        for (const QObject* figlio : fresca.centralWidget()->children())
-            if (elencati.contains(figlio->objectName()))
-                dalFondo << figlio->objectName();
-        QCOMPARE(dalFondo, elencati);
+        // Where two controls overlap, the one listed first covers the other.
+        const QObjectList figli = fresca.centralWidget()->children();
+        const auto posto = [&](const Aspetto& a) { return figli.indexOf(controllo(&fresca, a.nome)); };
+        for (auto sopra = std::begin(aspetti); sopra != std::end(aspetti); ++sopra)
+            for (auto sotto = sopra + 1; sotto != std::end(aspetti); ++sotto)
+                if (controllo(&fresca, sopra->nome)->geometry().intersects(controllo(&fresca, sotto->nome)->geometry()))
+                    QVERIFY2(posto(*sopra) > posto(*sotto), sopra->nome);
         // Activation draws and tints from the counters as they stand, then zeroes them.
         std::tie(fresca.numErrate, fresca.numEsercizi) = std::pair<qint16, qint16>(4, 7);
         fresca.show();
@@ -370,33 +370,55 @@ private slots:
 #endif
     }
 
-    // High contrast: every label stands out 4.5:1 from what lies behind it,
-    // from no scores to both tints saturated; by default its colour is its own.
+    // High contrast: every label, and the digits typed in the answer box, stand out 4.5:1 from what
+    // lies behind them, from no scores to both tints saturated, reading five rods and composing on
+    // eight; by default each keeps its own colour.
     void highContrastAtEveryTint()
     {
+        using board::Lezione;
         for (const bool alto : {false, true})
-            for (const auto& [esatte, errate] :
-                 {std::pair<qint16, qint16>{0, 0}, {0, 4}, {130, 0}, {0, 235}, {130, 235}, {30, 2}}) {
-                board::Etichetta::altoContrasto = alto;
-                std::tie(tavola()->numEsatte, tavola()->numErrate) = std::pair(esatte, errate);
-                QTest::keyClick(c("cmdNext"), Qt::Key_Return);
-                digita(errate % 2 ? "1 Return" : "0 Return");
-                const QImage immagine = tavola()->centralWidget()->grab().toImage();
-                const QColor tinta = platform::toQColor(tavola()->BackColor());
-                for (auto* l : tavola()->centralWidget()->findChildren<board::Etichetta*>()) {
-                    if (!l->isVisible() || l->caption().isEmpty())
-                        continue;
-                    const QColor dietro = l->objectName() == "lblMessage" ? QColor(0x00FFFF) : tinta;
-                    QHash<QRgb, int> colori;
-                    const QRect r = l->geometry().adjusted(3, 3, -3, -3);
-                    for (int p = 0; p < r.width() * r.height(); ++p)
-                        colori[immagine.pixel(r.left() + p % r.width(), r.top() + p / r.width())] += 1;
-                    colori.remove(dietro.rgb());
-                    const QColor inchiostro(std::ranges::max(colori.keys(), {}, [&](QRgb k) { return colori[k]; }));
-                    QVERIFY2(alto ? platform::contrast(inchiostro, dietro) >= 4.5 : inchiostro == l->foreColor(),
-                             qPrintable(l->objectName() + ' ' + dietro.name()));
+            for (const Lezione& lezione : {Lezione{.altoContrasto = alto},
+                                           Lezione{.aste = 8, .verso = board::Verso::Componi, .altoContrasto = alto}}) {
+                gara.reset();
+                gara = std::make_unique<board::Gara>(lezione);
+                gara->avvia();
+                QVERIFY(QTest::qWaitForWindowActive(tavola()));
+                for (const auto& [esatte, errate] :
+                     {std::pair<qint16, qint16>{0, 0}, {0, 4}, {130, 0}, {0, 235}, {130, 235}, {30, 2}}) {
+                    std::tie(tavola()->numEsatte, tavola()->numErrate) = std::pair(esatte, errate);
+                    QTest::keyClick(c("cmdNext"), Qt::Key_Return);
+                    digita(errate % 2 ? "1 Return" : "0 Return");
+                    contrastoLeggibile(alto);
                 }
             }
+    }
+
+private:
+    // The ink of each visible text: the colour most of its box shows besides what lies behind.
+    void contrastoLeggibile(bool alto)
+    {
+        const QImage immagine = tavola()->centralWidget()->grab().toImage();
+        const QColor tinta = platform::toQColor(tavola()->BackColor()), verdino(0xC0FFC0);
+        QList<std::tuple<QWidget*, QColor, QColor>> testi{{c("Text3"), verdino, QColor(0x00C0C0)}};
+        for (auto* l : tavola()->centralWidget()->findChildren<board::Etichetta*>())
+            if (!l->caption().isEmpty())
+                testi.append({l,
+                              l->objectName() == "lblMessage"  ? QColor(0x00FFFF)
+                              : l->objectName() == "lblNumero" ? verdino
+                                                               : tinta,
+                              l->foreColor()});
+        for (const auto& [w, dietro, colore] : testi) {
+            if (!w->isVisible())
+                continue;
+            QHash<QRgb, int> colori;
+            const QRect r = w->geometry().adjusted(3, 3, -3, -3);
+            for (int p = 0; p < r.width() * r.height(); ++p)
+                colori[immagine.pixel(r.left() + p % r.width(), r.top() + p / r.width())] += 1;
+            colori.remove(dietro.rgb());
+            const QColor inchiostro(std::ranges::max(colori.keys(), {}, [&](QRgb k) { return colori[k]; }));
+            QVERIFY2(alto ? platform::contrast(inchiostro, dietro) >= 4.5 : inchiostro == colore,
+                     qPrintable(w->objectName() + ' ' + dietro.name() + ' ' + inchiostro.name()));
+        }
     }
 };
 

@@ -1,16 +1,24 @@
 // SPDX-FileCopyrightText: 2026 Contaperle developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The Qt-free code, row by row: each call as written and the text of what it must give, or
-// "error N" for the run-time error it must raise. The platform's core, then the number words.
+// "error N" for the run-time error it must raise. The platform's core, the exercise, then the
+// number words; last, every lesson's numbers, beads and draw.
+#include "board/esercizio.h"
+#include "board/lezione.h"
 #include "platform/core/checked.h"
 #include "platform/core/currency.h"
 #include "platform/core/numbers.h"
 #include "platform/core/runtime_error.h"
 #include "words/numlett.h"
 
+#include <algorithm>
+#include <bitset>
+#include <charconv>
 #include <cmath>
 #include <iostream>
+#include <random>
 #include <string>
+#include <vector>
 
 using namespace platform;
 
@@ -27,7 +35,25 @@ std::string parole(std::string_view numero)
     static words::Vocabolario vocabolario;
     auto numer = Currency::fromText(numero);
     const std::string testo = vocabolario.numlett(numer);
-    return numer.raw() == 0 ? testo : testo + ", " + doubleToText(numer.toDouble());
+    char resto[32];
+    const auto fine = std::to_chars(resto, resto + sizeof resto, numer.toDouble()).ptr;
+    return numer.raw() == 0 ? testo : testo + ", " + std::string(resto, fine);
+}
+
+board::Esercizio esercizio(int aste, double r)
+{
+    board::Esercizio e(aste);
+    e.estrai(r);
+    return e;
+}
+
+// 1 for each answer judged right, 0 for each judged wrong.
+std::string giudizi(const board::Esercizio& e, std::initializer_list<std::string_view> risposte)
+{
+    std::string esiti;
+    for (std::string_view risposta : risposte)
+        esiti += e.giusta(risposta) ? '1' : '0';
+    return esiti;
 }
 
 const std::string massimo = "novecentonovantanovemiliardinovecentonovantanovemilioni"
@@ -43,28 +69,27 @@ struct Riga {
 #define R(call, want) {#call, [] { return to_string(call); }, want}
 
 const Riga righe[] = {
-    // The 16-bit counters, each side of their range.
-    R(add16(32766, 1), "32767"), R(add16(-32767, -1), "-32768"), R(mul16(-128, 256), "-32768"),
-    R(add16(32767, 1), "error 6"), R(add16(-32768, -1), "error 6"), R(mul16(656, 50), "error 6"),
-    // Currency: its bounds, spaces and sign, rounding half to even, and what is no amount.
+    // The 16-bit counters and the total of the scores, each side of their range.
+    R(add16(32766, 1), "32767"), R(add16(-32767, -1), "-32768"), R(add16(32767, 1), "error 6"),
+    R(add16(-32768, -1), "error 6"), R((board::Conti{767, 32000}.totale()), "32767"),
+    R((board::Conti{767, 32001}.totale()), "error 6"),
+    // Currency: its bounds, spaces and sign, rounding half to even (a later decimal past the
+    // half rounds up), and what is no amount.
     R(Currency::fromText("-2.5").raw(), "-25000"), R(Currency::fromText(" 7 ").raw(), "70000"),
     R(Currency::fromText("922337203685477.5807").raw(), "9223372036854775807"),
     R(Currency::fromText("-922337203685477.5808").raw(), "-9223372036854775808"),
     R(Currency::fromText("922337203685477.5808").raw(), "error 6"),
     R(Currency::fromText("-922337203685477.5809").raw(), "error 6"),
     R(Currency::fromDouble(0.03125).raw(), "312"), R(Currency::fromDouble(0.09375).raw(), "938"),
+    R(Currency::fromDouble(0.0312500001).raw(), "313"), R(Currency::fromDouble(0.0937499999).raw(), "937"),
     R(Currency::fromText("1.2.3").raw(), "error 13"), R(Currency::fromText("0.00005").raw(), "error 13"),
-    // Text to numbers: rounding half to even, the 32-bit bounds, the range of doubles, no number.
-    R(textToLong("+.5"), "0"), R(textToLong("1."), "1"), R(textToLong("2.5"), "2"), R(textToLong(" 3.5 "), "4"),
-    R(textToLong("-2147483648.5"), "-2147483648"), R(textToLong("2147483647.5"), "error 6"),
-    R(textToLong("-2147483649"), "error 6"), R(round16(-2.5), "-2"), R(round16(32767.5), "error 6"),
-    R(textToDouble("0." + std::string(400, '0') + "1"), "0.000000"),
-    R(textToDouble(std::string(400, '9')), "error 6"), R(doubleToText(HUGE_VAL), "error 6"),
-    R(textToLong(" . "), "error 13"), R(textToDouble("sette"), "error 13"), R(mod32(-7, 2), "-1"),
-    // The shortest text that reads back as the same double, in plain digits; the digit masks.
-    R(doubleToText(12.5), "12.5"), R(doubleToText(0), "0"), R(doubleToText(0.1), "0.1"),
-    R(doubleToText(-1e-6), "-0.000001"), R(doubleToText(1.0 / 3), "0.3333333333333333"),
-    R(doubleToText(1e21), "1000000000000000000000"), R(format(0, "#0"), "0"), R(format(32767, "###0"), "32767"),
+    // Rounding to whole numbers, half to even; the digit masks.
+    R(round16(-2.5), "-2"), R(round16(3.5), "4"), R(round16(32767.5), "error 6"), R(round32(-2147483648.5), "-2147483648"),
+    R(round32(2147483647.5), "error 6"), R(format(0, "#0"), "0"), R(format(32767, "###0"), "32767"),
+    // An exercise: the rods it takes, its range's ends, and answers judged by their exact text.
+    R(board::Esercizio(2).massimo(), "error 9"), R(board::Esercizio(9).massimo(), "error 9"),
+    R(esercizio(5, 0).testo(), "1"), R(esercizio(8, std::nextafter(1.0, 0.0)).testo(), "255"),
+    R(giudizi(esercizio(3, 0.9), {"7", " 7", "07", "+7", "7 ", "7.0"}), "100000"),
     // The words, each side of every change of rule.
     R(parole("0"), ""), R(parole("9"), "nove"), R(parole("10"), "dieci"), R(parole("16"), "sedici"),
     R(parole("17"), "diciassette"), R(parole("19"), "diciannove"), R(parole("20"), "venti"),
@@ -85,9 +110,48 @@ const Riga righe[] = {
 
 }
 
-int main()
+// Every lesson: each number from 1 to 2^N - 1 has its share of the draws and shows the beads of
+// its binary digits, left to right; draws of chance fall evenly (chi-square, p = 0.001). A failed
+// lesson prints its rods.
+int lezioni()
 {
     int falliti = 0;
+    std::mt19937_64 caso(20261207);
+    for (int aste = board::Lezione::minAste; aste <= board::Lezione::maxAste; ++aste) {
+        board::Esercizio e(aste);
+        const int n = e.massimo(), volteAttese = 1000;
+        bool bene = n == (1 << aste) - 1;
+        for (int v = 1; v <= n; ++v) {
+            e.estrai((v - 0.5) / n);
+            std::string perle;
+            for (int i = 0; i < aste; ++i)
+                perle += e.perla(i) ? '1' : '0';
+            bene &=
+                e.valore() == v
+                && perle
+                       == std::bitset<8>(static_cast<unsigned long long>(v)).to_string().substr(std::size_t(8 - aste));
+        }
+        std::vector<int> volte(std::size_t(n) + 2);
+        for (int k = 0; k < volteAttese * n; ++k) {
+            e.estrai(std::uniform_real_distribution(0.0, 1.0)(caso));
+            ++volte[std::size_t(std::clamp(e.valore(), 0, n + 1))];
+        }
+        double chi = 0;
+        for (int v = 1; v <= n; ++v)
+            chi += std::pow(volte[std::size_t(v)] - volteAttese, 2) / volteAttese;
+        const double gradi = n - 1,
+                     soglia = gradi * std::pow(1 - 2 / (9 * gradi) + 3.09 * std::sqrt(2 / (9 * gradi)), 3);
+        if (!bene || volte.front() || volte.back() || chi > soglia) {
+            ++falliti;
+            std::cout << "FAIL a lesson of " << aste << " rods (chi-square " << chi << ", bound " << soglia << ")\n";
+        }
+    }
+    return falliti;
+}
+
+int main()
+{
+    int falliti = lezioni();
     for (const Riga& riga : righe) {
         std::string ottenuto;
         try {
@@ -100,6 +164,6 @@ int main()
             std::cout << "FAIL " << riga.chiamata << ": got '" << ottenuto << "', want '" << riga.atteso << "'\n";
         }
     }
-    std::cout << std::size(righe) << " checked, " << falliti << " failed\n";
+    std::cout << std::size(righe) + 6 << " checked, " << falliti << " failed\n";
     return falliti == 0 ? 0 : 1;
 }
