@@ -20,7 +20,8 @@ namespace {
 constexpr int colonnaUsuale = 152;
 constexpr int larghezzaUsuale = 754;
 constexpr int larghezzaMassima = 1024;
-// The abacus reaches 6 pixels less than its columns' sum.
+// Eight columns, less the room the last bead does not take, fit the
+// widest window.
 constexpr int rientro = 6;
 // The beads rest on the base bar, whatever their size.
 constexpr int piede = 305;
@@ -38,7 +39,9 @@ Abaco::Abaco(int quante)
     for (std::size_t i = aste.size() - static_cast<std::size_t>(quante); i < aste.size(); ++i)
         righe_.push_back(&aste[i]);
     passo_ = std::min(colonnaUsuale, (larghezzaMassima + rientro) / quante);
-    abaco_ = quante * passo_ - rientro;
+    // As far as the last bead reaches, with its border.
+    const QRect ultima = perla(quante - 1);
+    abaco_ = ultima.right() + 2;
     larghezza_ = std::max(larghezzaUsuale, abaco_);
     sinistra_ = (larghezza_ - abaco_) / 2;
 }
@@ -70,6 +73,15 @@ QRect Abaco::perla(int i) const
     return {x(i, b.x()), piede - scala(piede - b.y()), scala(b.width()), scala(b.height())};
 }
 
+QRect Abaco::disco(int i) const
+{
+    const QRect box = perla(i);
+    const int diametro = std::min(box.width(), box.height());
+    QRect cerchio(0, 0, diametro, diametro);
+    cerchio.moveCenter(box.center());
+    return cerchio;
+}
+
 QRect Abaco::fascia() const { return {sinistra_ + scala(8), 56, abaco_ - 9 - scala(8), 65}; }
 
 QRect Abaco::base() const { return {sinistra_ + scala(16), 304, abaco_ - 9 - scala(16), 81}; }
@@ -77,11 +89,15 @@ QRect Abaco::base() const { return {sinistra_ + scala(16), 304, abaco_ - 9 - sca
 bool Abaco::staccate(double punti) const
 {
     const QFontMetrics metrica(platform::font(QStringLiteral("MS Sans Serif"), punti));
-    const auto larghezza = [&](int i) { return metrica.horizontalAdvance(QString::fromUtf8(asta(i).didascalia)); };
-    for (int i = 1; i < numero(); ++i)
-        if ((larghezza(i - 1) + larghezza(i)) / 2 + spazio > passo_)
+    int destra = 0; // where the caption before ends
+    for (int i = 0; i < numero(); ++i) {
+        const int larghezza = metrica.horizontalAdvance(QString::fromUtf8(asta(i).didascalia));
+        const int sinistra = didascalia(i).center().x() - larghezza / 2;
+        if (sinistra < destra + (i ? spazio : 0))
             return false;
-    return true;
+        destra = sinistra + larghezza;
+    }
+    return destra <= larghezza_;
 }
 
 void Abaco::costruisciAsta(QWidget* superficie, int i) const

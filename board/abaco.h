@@ -36,8 +36,10 @@ public:
     QRect didascalia(int i) const;
     QRect bastone(int i) const;
     QRect perla(int i) const;
+    // The bead's disc, the largest circle in its box.
+    QRect disco(int i) const;
     // The rod and its bead: what a pointer or a finger aims at.
-    QRect colonna(int i) const { return bastone(i).united(perla(i)); }
+    QRect colonna(int i) const { return bastone(i).united(disco(i)); }
     QRect fascia() const;
     QRect base() const;
 
@@ -61,9 +63,9 @@ private:
 
     std::vector<const Asta*> righe_;
     int passo_;
-    int larghezza_;
-    int sinistra_;
+    int sinistra_ = 0;
     int abaco_;
+    int larghezza_;
     std::vector<Forma*> perle_;
     std::vector<Etichetta*> didascalie_;
 };

@@ -17,6 +17,7 @@
 // is only noted. Everything is put back at the end, whatever failed.
 struct Servizi {
     std::deque<int> valori;
+    int massimo = 31; // the lesson's largest number
     QString scatole; // prompt|buttons icon default|title, one box a line
     platform::Reply risposta = platform::Reply::Yes;
     int fine = -1, senzaSeme = 0;
@@ -30,7 +31,7 @@ struct Servizi {
             senzaSeme += !std::exchange(seminato, false);
             const int v = valori.empty() ? 1 : valori.front();
             valori.erase(valori.begin(), valori.begin() + !valori.empty());
-            return (v - 0.5) / 31;
+            return (v - 0.5) / massimo;
         };
         s.now = [] { return QDateTime(QDate(2026, 12, 6), QTime(9, 5, 30)); };
         s.msgBox = [this](const QString& p, platform::Box b, const QString& t) {
@@ -75,10 +76,23 @@ inline const Perla perle[] = {{16, "Shape8_0", {72, 240}, platform::SystemColour
                               {1, "Shape3_1", {676, 240}, QColor(0xFF00FF), QColor(0x00FF00)}};
 
 // Keys in Qt's own notation, one a word ("1 3 Return", "Ctrl+N"), each
-// pressed and released where the pupil's would go: to the focus.
+// pressed and released where the pupil's would go: to the focus. Composing,
+// "clic16" clicks the rod of 16 at its bead, "tocco16" taps it on a touch
+// screen.
 inline void digita(const QString& tasti)
 {
+    static QPointingDevice* const schermo = QTest::createTouchDevice();
     for (const QString& nome : tasti.split(' ', Qt::SkipEmptyParts)) {
+        const bool clic = nome.startsWith("clic");
+        if (clic || nome.startsWith("tocco")) {
+            auto* asta = controllo(QApplication::activeWindow(), qPrintable("Colonna" + nome.sliced(clic ? 4 : 5)));
+            const QPoint perla(asta->width() / 2, asta->height() - 20);
+            if (clic)
+                QTest::mouseClick(asta, Qt::LeftButton, {}, perla);
+            else if (QTest::touchEvent(asta, schermo).press(0, perla, asta).commit())
+                QTest::touchEvent(asta, schermo).release(0, perla, asta);
+            continue;
+        }
         const QKeyCombination tasto = QKeySequence::fromString(nome)[0];
         QTest::keyClick(QApplication::focusWidget(), tasto.key(), tasto.keyboardModifiers());
     }

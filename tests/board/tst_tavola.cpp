@@ -263,7 +263,8 @@ private slots:
     // its beads in every state. What a screen reader speaks with each focus
     // change, as the control that takes it is described then: the answer box
     // the beads, never the value; Nuovo calcolo the verdict and the scores,
-    // or the scores alone once the verdict is gone.
+    // or the scores alone once the verdict is gone. Alt+N from the answer box
+    // takes the focus to Nuovo calcolo before the next beads are told.
     void screenReaderHearsTheBoard()
     {
         QStringList detti;
@@ -300,6 +301,81 @@ private slots:
             QCOMPARE(detti, attesi << "Perle su: " + nome);
             attesi << punti; // the next key takes the focus to the button first
         }
+        servizi->valori = {2};
+        digita("Alt+N");
+        QCOMPARE(QApplication::focusWidget(), c("cmdNext")); // for the tenth of a second the button shows pressed
+        attesi << "Perle su: Duine";
+        QTRY_COMPARE(detti, attesi);
+    }
+
+    // Composing on five rods: 21 asked for, 18 to come. Keys, clicks and taps
+    // put beads on and take them off; Enter judges; after a wrong answer the
+    // right beads show, and the rods take no more toggles. Screen readers find
+    // each rod a check box named by its caption, and the first rod tells the
+    // number.
+    void composing_data()
+    {
+        QTest::addColumn<QString>("tasti");
+        QTest::addColumn<Stato>("atteso");
+        const Stato giusta{"21", 21, "", "Esatto, ok!!!", "#ffff00", "0 0 0", "1 0 0", "cmdNext", "#147d19"};
+        Stato sbagliata{"21", 21, "", "Sbagliato!! 21", "#ff0000", "0 1 1", "0 1 0", "cmdNext", "#147d19"};
+        // clang-format off
+        QTest::newRow("keys: Space puts on, arrows move") << "Space Right Right Space Right Right Space Return" << giusta;
+        QTest::newRow("pointer") << "clic16 clic4 clic1 Return" << giusta;
+        QTest::newRow("touch: a tap acts once") << "tocco16 tocco4 tocco1 Return" << giusta;
+        QTest::newRow("arrows wrap round; judged, rods hold") << "Left Space Return clic16" << sbagliata;
+        QTest::newRow("Space again takes off") << "Space Space Right Right Space Right Right Space Return" << sbagliata;
+        QTest::newRow("Enter again: the next, bare") << "Return Return" << Stato{"18", 0, "", "", "#0000ff", "0 1 1", "0 1 1", "Colonna16", "#157d4b"};
+        // clang-format on
+    }
+    void composing()
+    {
+        QFETCH(QString, tasti);
+        QFETCH(Stato, atteso);
+        gara.reset();
+        gara = std::make_unique<board::Gara>(board::Lezione{.verso = board::Verso::Componi});
+        servizi->valori = {21, 18};
+        gara->avvia();
+        QVERIFY(QTest::qWaitForWindowActive(tavola()));
+        digita(tasti);
+        QCOMPARE(stato(*tavola()), atteso);
+        QAccessibleInterface* sedicine = QAccessible::queryAccessibleInterface(c("Colonna16"));
+        QCOMPARE(std::tuple(sedicine->role(), sedicine->text(QAccessible::Name), bool(sedicine->state().checked)),
+                 std::tuple(QAccessible::CheckBox, QString("Sedicine"), bool(atteso.perle & 16)));
+        QCOMPARE(c("Colonna16")->property("notizia").toString(), atteso.valore == "21" ? "21 — ventuno" : "18 — diciotto");
+    }
+
+    // Every lesson's rods, beads and captions lie in the window, left to
+    // right, apart, in a window no wider than 1024 pixels; so do the
+    // controls below them.
+    void everyLessonFits_data()
+    {
+        QTest::addColumn<int>("quante");
+        for (int n = board::Lezione::minAste; n <= board::Lezione::maxAste; ++n)
+            QTest::addRow("%d rods", n) << n;
+    }
+    void everyLessonFits()
+    {
+        QFETCH(int, quante);
+        const QStringList nomi{"Centoventottine", "Sessantaquattrine", "Trentaduine", "Sedicine", "Ottine", "Quartine", "Duine", "Unità"};
+        Tavola t(board::Lezione{.aste = quante, .verso = board::Verso::Componi});
+        const QRect finestra = t.centralWidget()->rect();
+        QCOMPARE_LE(finestra.width(), 1024);
+        std::array<QRect, 3> prima;
+        for (int i = 0; i < quante; ++i) {
+            const board::Asta& a = board::aste[std::size_t(8 - quante + i)];
+            const QRect perla = controllo<board::Forma>(&t, a.nomePerla)->box();
+            QRect disco(0, 0, std::min(perla.width(), perla.height()), std::min(perla.width(), perla.height()));
+            disco.moveCenter(perla.center());
+            const std::array pezzi{controllo(&t, a.nomeDidascalia)->geometry(), controllo(&t, a.nomeAsta)->geometry(), disco};
+            QCOMPARE(caption(&t, a.nomeDidascalia), nomi[8 - quante + i]);
+            for (std::size_t k = 0; k < pezzi.size(); ++k) {
+                QVERIFY2(finestra.contains(pezzi[k]) && (i == 0 || pezzi[k].left() > prima[k].right()), a.nomeDidascalia);
+                prima[k] = pezzi[k];
+            }
+        }
+        for (const QWidget* w : t.centralWidget()->findChildren<QWidget*>())
+            QVERIFY2(!w->isVisibleTo(&t) || finestra.contains(w->geometry()), qPrintable(w->objectName()));
     }
 
     // An access key clicks its button a moment later: here while the question
