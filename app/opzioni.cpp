@@ -90,10 +90,10 @@ void descriviOpzioni(QCommandLineParser& riga)
         {{QStringLiteral("v"), QStringLiteral("version")}, QStringLiteral("Mostra la versione ed esce.")},
         {aste,
          QStringLiteral("Il numero di aste, ") + valoriAste()
-             + QStringLiteral(": valgono da 2^(N-1) fino a 1 (senza opzione, 5)."),
+             + QStringLiteral(": valgono da 2^(N-1) fino a 1 (predefinito: 5)."),
          QStringLiteral("N")},
         {componi, QStringLiteral("Componi il numero dato in cifre e in lettere mettendo le perle sulle aste "
-                                 "(senza opzione, leggi il numero dalle perle).")},
+                                 "(predefinito: leggi il numero dalle perle).")},
         {altoContrasto, QStringLiteral("Alto contrasto: verdetto, punteggi e nomi delle aste ben leggibili "
                                        "su ogni tinta.")},
     });
