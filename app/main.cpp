@@ -1,5 +1,6 @@
 // SPDX-FileCopyrightText: 2026 Contaperle developers
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/opzioni.h"
 #include "board/gara.h"
 #include "platform/bridge.h"
 #include "platform/fonts.h"
@@ -17,27 +18,27 @@ int main(int argc, char* argv[])
 {
     platform::quietAccessibilityBridge();
     QApplication app(argc, argv);
-    // The one option, for pupils who see little (see board::Etichetta::altoContrasto);
-    // Qt has taken its own options, such as -platform, out of the list.
-    const QStringList opzioni = QApplication::arguments().mid(1);
-    for (const QString& opzione : opzioni)
-        if (opzione != QLatin1String("--alto-contrasto")) {
-            std::fprintf(stderr, "contaperle: opzione sconosciuta '%s'; uso: contaperle [--alto-contrasto]\n",
-                         qPrintable(opzione));
-            return 2;
-        }
-    const board::Lezione lezione{.altoContrasto = !opzioni.isEmpty()};
     QApplication::setApplicationName(QStringLiteral("Contaperle"));
+    QApplication::setApplicationVersion(QStringLiteral(CONTAPERLE_VERSION));
     QApplication::setDesktopFileName(QStringLiteral("it.contaperle.contaperle"));
-    platform::avoidMonospacedDefault();
 
-    // Qt's own words (Yes, No, OK) in the language of the lab's desktop.
+    // Qt's own words (Yes, No, OK, the headings of --help) in the language of the lab's desktop.
     QTranslator traduzione;
     if (traduzione.load(QLocale::system(), QStringLiteral("qtbase"), QStringLiteral("_"),
                         QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QApplication::installTranslator(&traduzione);
 
-    board::Gara gara(lezione);
+    // The lab's file by its path rather than Qt's system scope, which
+    // XDG_CONFIG_DIRS, a variable of each user's session, can move; Qt has
+    // taken its own options, such as -platform, out of the arguments.
+    const app::Avvio avvio =
+        app::leggiOpzioni(QApplication::arguments(), QSettings(app::fileDelLaboratorio(), QSettings::IniFormat));
+    std::fputs(qPrintable(avvio.righe), avvio.esci == 0 ? stdout : stderr);
+    if (avvio.esci)
+        return *avvio.esci;
+    platform::avoidMonospacedDefault();
+
+    board::Gara gara(avvio.lezione);
     gara.avvia();
     // Start-up builds fonts, pictures and layouts in memory it then frees:
     // once the window is drawn, hand the free pages back to the system.

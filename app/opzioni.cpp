@@ -1,0 +1,144 @@
+// SPDX-FileCopyrightText: 2026 Contaperle developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/opzioni.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+
+namespace app {
+
+namespace {
+
+using board::Lezione;
+using board::Verso;
+
+// The keys of the lab's file, the options named as they are, and the values.
+const QLatin1String aste("aste"), verso("verso"), altoContrasto("alto-contrasto"), componi("componi"), leggi("leggi"),
+    vero("true"), falso("false");
+
+QString valoriAste() { return QStringLiteral("da %1 a %2").arg(Lezione::minAste).arg(Lezione::maxAste); }
+
+std::optional<int> asteDa(const QString& testo)
+{
+    bool numero = false;
+    const int n = testo.toInt(&numero);
+    if (!numero || n < Lezione::minAste || n > Lezione::maxAste)
+        return std::nullopt;
+    return n;
+}
+
+// Puts a key's value into the lesson; false for a value the key does not take.
+bool imposta(Lezione& lezione, const QString& chiave, const QString& valore)
+{
+    if (chiave == aste) {
+        const std::optional<int> n = asteDa(valore);
+        lezione.aste = n.value_or(lezione.aste);
+        return n.has_value();
+    }
+    if (chiave == verso && (valore == leggi || valore == componi)) {
+        lezione.verso = valore == componi ? Verso::Componi : Verso::Leggi;
+        return true;
+    }
+    if (chiave == altoContrasto && (valore == vero || valore == falso)) {
+        lezione.altoContrasto = valore == vero;
+        return true;
+    }
+    return false;
+}
+
+// The values a key takes, as the warnings name them; empty for no such key.
+QString ammessi(const QString& chiave)
+{
+    if (chiave == aste)
+        return valoriAste();
+    if (chiave == verso)
+        return QStringLiteral("leggi o componi");
+    if (chiave == altoContrasto)
+        return QStringLiteral("true o false");
+    return {};
+}
+
+// Every key of the lab's file with an allowed value goes into the lesson;
+// anything else gets one line of warning and changes nothing, so a typing
+// slip in the file never leaves a lab without its drill.
+void leggiFile(const QSettings& file, Avvio& avvio)
+{
+    const QString dove = QStringLiteral("contaperle: ") + file.fileName() + QStringLiteral(": ");
+    if (file.status() != QSettings::NoError)
+        avvio.righe += dove + QStringLiteral("illeggibile, o con righe non valide che sono ignorate\n");
+    for (const QString& chiave : file.allKeys()) {
+        // A value with commas comes back as a list: name it as written.
+        const QString valore = file.value(chiave).toStringList().join(QStringLiteral(", "));
+        if (ammessi(chiave).isEmpty())
+            avvio.righe +=
+                dove + QStringLiteral("chiave sconosciuta '%1' (le chiavi: aste, verso, alto-contrasto)\n").arg(chiave);
+        else if (!imposta(avvio.lezione, chiave, valore))
+            avvio.righe += dove
+                           + QStringLiteral("%1 = '%2' non ammesso (valori ammessi: %3); vale il predefinito\n")
+                                 .arg(chiave, valore, ammessi(chiave));
+    }
+}
+
+void descriviOpzioni(QCommandLineParser& riga)
+{
+    riga.setApplicationDescription(QStringLiteral("Impara a leggere i numeri sull'abaco in base 2.\n"
+                                                  "Le stesse scelte per tutto il laboratorio: %1;\n"
+                                                  "la riga di comando vale più del file.")
+                                       .arg(fileDelLaboratorio()));
+    riga.addOptions({
+        {{QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("Mostra questo aiuto ed esce.")},
+        {{QStringLiteral("v"), QStringLiteral("version")}, QStringLiteral("Mostra la versione ed esce.")},
+        {aste,
+         QStringLiteral("Il numero di aste, ") + valoriAste()
+             + QStringLiteral(": valgono da 2^(N-1) fino a 1 (predefinito: 5)."),
+         QStringLiteral("N")},
+        {componi, QStringLiteral("Componi il numero dato in cifre e in lettere mettendo le perle sulle aste "
+                                 "(predefinito: leggi il numero dalle perle).")},
+        {altoContrasto, QStringLiteral("Alto contrasto: verdetto, punteggi e nomi delle aste ben leggibili "
+                                       "su ogni tinta.")},
+    });
+}
+
+// A bad command line: one line, with the usage, and the program leaves.
+Avvio errore(const QString& cosa)
+{
+    return {{},
+            2,
+            QStringLiteral("contaperle: %1; uso: contaperle [--aste N] [--componi] [--alto-contrasto], con N %2\n")
+                .arg(cosa, valoriAste())};
+}
+
+}
+
+Avvio leggiOpzioni(const QStringList& argomenti, const QSettings& laboratorio)
+{
+    QCommandLineParser riga;
+    descriviOpzioni(riga);
+    if (!riga.parse(argomenti)) {
+        // Qt's words for a missing or unexpected value, in the desktop's
+        // language, without their full stop: the usage follows.
+        QString qt = riga.errorText();
+        qt.chop(qt.endsWith(u'.') ? 1 : 0);
+        return errore(riga.unknownOptionNames().isEmpty()
+                          ? qt
+                          : QStringLiteral("opzione sconosciuta '%1'").arg(riga.unknownOptionNames().constFirst()));
+    }
+    if (!riga.positionalArguments().isEmpty())
+        return errore(QStringLiteral("argomento inatteso '%1'").arg(riga.positionalArguments().constFirst()));
+    if (riga.isSet(QStringLiteral("help")))
+        return {{}, 0, riga.helpText()};
+    if (riga.isSet(QStringLiteral("version")))
+        return {{}, 0, QCoreApplication::applicationName() + u' ' + QCoreApplication::applicationVersion() + u'\n'};
+
+    Avvio avvio;
+    leggiFile(laboratorio, avvio);
+    if (riga.isSet(aste) && !imposta(avvio.lezione, aste, riga.value(aste)))
+        return errore(QStringLiteral("--aste '%1' non ammesso").arg(riga.value(aste)));
+    if (riga.isSet(componi))
+        avvio.lezione.verso = Verso::Componi;
+    if (riga.isSet(altoContrasto))
+        avvio.lezione.altoContrasto = true;
+    return avvio;
+}
+
+}
