@@ -20,7 +20,8 @@ poll() { for _ in $(seq "$1"); do "${@:2}" && return 0; sleep 0.2; done; return 
 xvfb_start 1024x768x24 || fail "could not start Xvfb"
 unset QT_QPA_PLATFORM && export LANG=C.UTF-8 LC_ALL=C.UTF-8
 
-"$APP" >"$SHOTS/app.log" 2>&1 & APID=$!
+start() { "$APP" "$@" >"$SHOTS/app.log" 2>&1 & APID=$!; }
+start
 # The visible window named Contaperle other than $1, in $WIN.
 found() {
     WIN=$(xdotool search --onlyvisible --name '^Contaperle$' 2>/dev/null | grep -vxF "$1" | head -1) && [ -n "$WIN" ]
@@ -69,9 +70,22 @@ xdotool type 0; xdotool key Return
 poll 25 verdict 30 FF0000 FFFF00 || fail "after a new contest: no red verdict within 5 s"
 
 # Alt+X: the farewell box titled with the date; OK ends the program with status 0.
-xdotool key alt+x; answer '^Data .*[0-9]' Return
-timeout 10 tail --pid="$APID" -f /dev/null || fail "program still running 10 s after OK on the farewell box"
-wait "$APID"; RC=$? APID=""
-[ "$RC" -eq 0 ] || fail "program exited with status $RC (log: $SHOTS/app.log)"
+goodbye() {
+    xdotool key alt+x; answer '^Data .*[0-9]' Return
+    timeout 10 tail --pid="$APID" -f /dev/null || fail "program still running 10 s after OK on the farewell box"
+    wait "$APID"; RC=$? APID=""
+    [ "$RC" -eq 0 ] || fail "program exited with status $RC (log: $SHOTS/app.log)"
+}
+goodbye
+
+# Composing on three rods, centred in the usual width: a click on the bead of 4 (centre 224, 240)
+# puts it on, in blue; Enter judges it, in red or in yellow.
+start --componi --aste 3 && window
+xdotool mousemove $((OX + 224)) $((OY + 240)) click 1 mousemove 1020 760
+bead() { import -window root "png:$SHOTS/bead.png" && convert "$SHOTS/bead.png" -crop "1x1+$((OX + 224))+$((OY + 240))" -depth 8 txt:- | grep -q '#0000FF'; }
+poll 25 bead || fail "composing: no blue bead of 4 within 5 s of the click"
+xdotool key Return
+poll 25 verdict 30 FF0000 000001 || verdict 30 FFFF00 000001 || fail "composing: no verdict within 5 s of Enter"
+goodbye
 rm -rf "$SHOTS"
 echo "e2e: 1 passed, 0 failed"
