@@ -3,6 +3,7 @@
 #pragma once
 
 #include "board/forma.h"
+#include "board/lezione.h"
 
 #include <QRect>
 
@@ -33,16 +34,16 @@ struct Asta {
     bool dietroLaBase;
 };
 
-// From the 128s, on the left, to the units; a lesson of N rods takes the
-// last N.
+// From the 128s, on the left, to the units, one row a rod; a lesson of N
+// rods takes the last N.
 // clang-format off
-inline constexpr std::array<Asta, 8> aste = [] {
+inline constexpr std::array<Asta, Lezione::maxAste> aste = [] {
     using S = platform::SystemColour;
     using Tipo = Forma::Tipo;
     using Riempimento = Forma::Riempimento;
     using namespace colori;
     constexpr QRect didascalia(8, 16, 113, 25), asta(52, 120, 25, 185), perla(0, 176, 129, 129);
-    return std::array<Asta, 8>{{
+    return std::array<Asta, Lezione::maxAste>{{
         {128, "Label128", "Centoventottine", didascalia, true,
          "Shape128", asta, {.bordo = nero, .spessore = 3, .sfondo = giallo},
          "Perla128", perla, {.tipo = Tipo::Cerchio, .bordo = S::WindowText, .spessore = 2, .riempimento = Riempimento::Pieno, .colore = rosso}, false},

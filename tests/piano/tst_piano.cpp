@@ -129,7 +129,7 @@ int lezioni()
             bene &=
                 e.valore() == v
                 && perle
-                       == std::bitset<8>(static_cast<unsigned long long>(v)).to_string().substr(std::size_t(8 - aste));
+                       == std::bitset<32>(static_cast<unsigned long long>(v)).to_string().substr(std::size_t(32 - aste));
         }
         std::vector<int> volte(std::size_t(n) + 2);
         for (int k = 0; k < volteAttese * n; ++k) {
