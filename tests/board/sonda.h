@@ -18,7 +18,7 @@
 struct Servizi {
     std::deque<int> valori;
     int massimo = 31; // the lesson's largest number
-    QString scatole; // prompt|buttons icon default|title, one box a line
+    QString scatole;  // prompt|buttons icon default|title, one box a line
     platform::Reply risposta = platform::Reply::Yes;
     int fine = -1, senzaSeme = 0;
     bool seminato = false;
@@ -184,6 +184,7 @@ struct Riga {
     Stato atteso;
     int prossimo;
     platform::Reply risposta;
+    board::Verso verso = board::Verso::Leggi;
 };
 
 inline void righeDrill()
@@ -218,6 +219,18 @@ inline void righeDrill()
     riga("NUOVO, No: the contest goes on", {}, "4 Return Ctrl+N", sbagliata, nuova, 18, platform::Reply::No);
     riga("NUOVO, OK: the contest goes on", {}, "4 Return Ctrl+N", sbagliata, nuova, 18, platform::Reply::Ok);
     riga("NUOVO, Yes: a fresh window", {}, "4 Return Ctrl+N", {"18", 18, "", "", r, "0 0 0", "0 0 0", "Text3", "#147d19"}, nuova);
+    // Composing 13, then 18: keys, clicks and taps put beads on and take them off; Enter judges;
+    // after a wrong answer the right beads show, and the rods take no more toggles.
+    const auto componi = [](const char* nome, const char* tasti, const Stato& atteso) {
+        QTest::newRow(nome) << Riga{{}, tasti, {}, atteso, 18, platform::Reply::Yes, board::Verso::Componi};
+    };
+    const Stato giusta{"13", 13, "", "Esatto, ok!!!", "#ffff00", "0 0 0", "1 0 0", "cmdNext", "#147d19"};
+    componi("composing: Space puts on, arrows move", "Right Space Right Space Right Right Space Return", giusta);
+    componi("composing: Space again takes off", "Space Space Right Space Right Space Right Right Space Return", giusta);
+    componi("composing by pointer", "clic8 clic4 clic1 Return", giusta);
+    componi("composing by touch, a tap acts once", "tocco8 tocco4 tocco1 Return", giusta);
+    componi("composing: arrows wrap round; judged, rods hold", "Left Space Return clic16", {"13", 13, "", sbagliato, r, "0 1 1", "0 1 0", "cmdNext", "#147d19"});
+    componi("composing: Enter again, the next bare", "Return Return", {"18", 0, "", "", "#0000ff", "0 1 1", "0 1 1", "Colonna16", "#157d4b"});
     // clang-format on
 }
 

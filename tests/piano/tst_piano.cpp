@@ -119,32 +119,29 @@ int lezioni()
     std::mt19937_64 caso(20261207);
     for (int aste = board::Lezione::minAste; aste <= board::Lezione::maxAste; ++aste) {
         board::Esercizio e(aste);
-        const int n = e.massimo(), volteAttese = 1000;
+        const int n = e.massimo(), attese = 1000;
+        std::vector<int> volte(std::size_t(n) + 2);
         bool bene = n == (1 << aste) - 1;
         for (int v = 1; v <= n; ++v) {
-            e.estrai((v - 0.5) / n);
-            std::string perle;
+            std::string perle = (e.estrai((v - 0.5) / n), "");
             for (int i = 0; i < aste; ++i)
                 perle += e.perla(i) ? '1' : '0';
-            bene &=
-                e.valore() == v
-                && perle
-                       == std::bitset<32>(static_cast<unsigned long long>(v)).to_string().substr(std::size_t(32 - aste));
+            bene &= e.valore() == v
+                    && perle
+                           == std::bitset<32>(static_cast<unsigned long long>(v))
+                                  .to_string()
+                                  .substr(std::size_t(32 - aste));
         }
-        std::vector<int> volte(std::size_t(n) + 2);
-        for (int k = 0; k < volteAttese * n; ++k) {
-            e.estrai(std::uniform_real_distribution(0.0, 1.0)(caso));
-            ++volte[std::size_t(std::clamp(e.valore(), 0, n + 1))];
-        }
-        double chi = 0;
+        for (int k = 0; k < attese * n; ++k)
+            ++volte[std::size_t(
+                std::clamp((e.estrai(std::uniform_real_distribution(0.0, 1.0)(caso)), e.valore()), 0, n + 1))];
+        double chi = 0, gradi = n - 1;
         for (int v = 1; v <= n; ++v)
-            chi += std::pow(volte[std::size_t(v)] - volteAttese, 2) / volteAttese;
-        const double gradi = n - 1,
-                     soglia = gradi * std::pow(1 - 2 / (9 * gradi) + 3.09 * std::sqrt(2 / (9 * gradi)), 3);
-        if (!bene || volte.front() || volte.back() || chi > soglia) {
-            ++falliti;
-            std::cout << "FAIL a lesson of " << aste << " rods (chi-square " << chi << ", bound " << soglia << ")\n";
-        }
+            chi += std::pow(volte[std::size_t(v)] - attese, 2) / attese;
+        const double soglia = gradi * std::pow(1 - 2 / (9 * gradi) + 3.09 * std::sqrt(2 / (9 * gradi)), 3);
+        if (!bene || volte.front() || volte.back() || chi > soglia)
+            std::cout << "FAIL a lesson of " << aste << " rods (chi-square " << chi << ", bound " << soglia << ")\n",
+                ++falliti;
     }
     return falliti;
 }
