@@ -94,6 +94,7 @@ void descriviOpzioni(QCommandLineParser& riga)
          QStringLiteral("N")},
         {componi, QStringLiteral("Componi il numero dato in cifre e in lettere mettendo le perle sulle aste "
                                  "(predefinito: leggi il numero dalle perle).")},
+        {leggi, QStringLiteral("Leggi il numero dalle perle, anche se il file del laboratorio dice di comporlo.")},
         {altoContrasto, QStringLiteral("Alto contrasto: verdetto, punteggi e nomi delle aste ben leggibili "
                                        "su ogni tinta.")},
     });
@@ -104,7 +105,7 @@ Avvio errore(const QString& cosa)
 {
     return {{},
             2,
-            QStringLiteral("contaperle: %1; uso: contaperle [--aste N] [--componi] [--alto-contrasto], con N %2\n")
+            QStringLiteral("contaperle: %1; uso: contaperle [--aste N] [--componi | --leggi] [--alto-contrasto], con N %2\n")
                 .arg(cosa, valoriAste())};
 }
 
@@ -134,8 +135,10 @@ Avvio leggiOpzioni(const QStringList& argomenti, const QSettings& laboratorio)
     leggiFile(laboratorio, avvio);
     if (riga.isSet(aste) && !imposta(avvio.lezione, aste, riga.value(aste)))
         return errore(QStringLiteral("--aste '%1' non ammesso").arg(riga.value(aste)));
-    if (riga.isSet(componi))
-        avvio.lezione.verso = Verso::Componi;
+    if (riga.isSet(componi) && riga.isSet(leggi))
+        return errore(QStringLiteral("--componi e --leggi insieme"));
+    if (riga.isSet(componi) || riga.isSet(leggi))
+        avvio.lezione.verso = riga.isSet(componi) ? Verso::Componi : Verso::Leggi;
     if (riga.isSet(altoContrasto))
         avvio.lezione.altoContrasto = true;
     return avvio;
