@@ -105,8 +105,23 @@ Avvio errore(const QString& cosa)
 {
     return {{},
             2,
-            QStringLiteral("contaperle: %1; uso: contaperle [--aste N] [--componi | --leggi] [--alto-contrasto], con N %2\n")
+            QStringLiteral(
+                "contaperle: %1; uso: contaperle [--aste N] [--componi | --leggi] [--alto-contrasto], con N %2\n")
                 .arg(cosa, valoriAste())};
+}
+
+// The command line's choices over the file's, key by key.
+Avvio applica(const QCommandLineParser& riga, Avvio avvio)
+{
+    if (riga.isSet(aste) && !imposta(avvio.lezione, aste, riga.value(aste)))
+        return errore(QStringLiteral("--aste '%1' non ammesso").arg(riga.value(aste)));
+    if (riga.isSet(componi) && riga.isSet(leggi))
+        return errore(QStringLiteral("--componi e --leggi insieme"));
+    if (riga.isSet(componi) || riga.isSet(leggi))
+        avvio.lezione.verso = riga.isSet(componi) ? Verso::Componi : Verso::Leggi;
+    if (riga.isSet(altoContrasto))
+        avvio.lezione.altoContrasto = true;
+    return avvio;
 }
 
 }
@@ -133,15 +148,7 @@ Avvio leggiOpzioni(const QStringList& argomenti, const QSettings& laboratorio)
 
     Avvio avvio;
     leggiFile(laboratorio, avvio);
-    if (riga.isSet(aste) && !imposta(avvio.lezione, aste, riga.value(aste)))
-        return errore(QStringLiteral("--aste '%1' non ammesso").arg(riga.value(aste)));
-    if (riga.isSet(componi) && riga.isSet(leggi))
-        return errore(QStringLiteral("--componi e --leggi insieme"));
-    if (riga.isSet(componi) || riga.isSet(leggi))
-        avvio.lezione.verso = riga.isSet(componi) ? Verso::Componi : Verso::Leggi;
-    if (riga.isSet(altoContrasto))
-        avvio.lezione.altoContrasto = true;
-    return avvio;
+    return applica(riga, avvio);
 }
 
 }

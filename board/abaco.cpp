@@ -112,11 +112,14 @@ void Abaco::costruisciAsteDietro(QWidget* superficie)
             costruisciAsta(superficie, i);
 }
 
-Forma* Abaco::costruisciBase(QWidget* superficie)
+Forma* Abaco::costruisciBase(QWidget* superficie) const
 {
-    return new Forma(
-        superficie, QStringLiteral("Shape1"), base(),
-        {.bordo = platform::SystemColour::WindowText, .spessore = 3, .sfondo = ciano, .riempimento = Riempimento::Incrociato, .colore = ciano});
+    return new Forma(superficie, QStringLiteral("Shape1"), base(),
+                     {.bordo = platform::SystemColour::WindowText,
+                      .spessore = 3,
+                      .sfondo = ciano,
+                      .riempimento = Riempimento::Incrociato,
+                      .colore = ciano});
 }
 
 void Abaco::costruisciPerle(QWidget* superficie)

@@ -45,7 +45,7 @@ public:
 
     void costruisciAsteDietro(QWidget* superficie);
     // Shape1; the bar the verdict lies on.
-    Forma* costruisciBase(QWidget* superficie);
+    Forma* costruisciBase(QWidget* superficie) const;
     void costruisciPerle(QWidget* superficie);
     // Shape9 and the captions above it.
     Forma* costruisciCima(QWidget* superficie);
