@@ -12,13 +12,17 @@ version=$(dpkg-parsechangelog -S Version)
 rm -rf "${OUT:?}/contaperle-$version" "$OUT"/contaperle{,-dbgsym}_"$version"[._]*
 mkdir -p "$OUT/contaperle-$version"
 
-# The tracked files when git knows them, else everything but the builds; new times and
-# permissions, as in a fresh clone.
+# The tracked files when git knows them, else everything but the builds. dpkg-source packs
+# the times and permissions it finds, so neither may depend on the clone or the umask: every
+# file and folder is dated the newest changelog entry, and readable by all, executable where
+# git says so.
 if git ls-files --error-unmatch CMakeLists.txt >/dev/null 2>&1; then
     git ls-files -z | tar --null -T - -cf -
 else
     tar --exclude=./build --exclude=./.git -cf - .
-fi | tar -C "$OUT/contaperle-$version" --touch --no-same-permissions -xf -
+fi | tar -C "$OUT/contaperle-$version" --no-same-permissions -xf -
+chmod -R u=rwX,go=rX "$OUT/contaperle-$version"
+find "$OUT/contaperle-$version" -exec touch -h -d "@$(dpkg-parsechangelog -S Timestamp)" {} +
 
 log=$OUT/contaperle_${version}_build.log
 (cd "$OUT/contaperle-$version" && DEB_BUILD_OPTIONS="nocheck ${DEB_BUILD_OPTIONS:-}" \

@@ -3,8 +3,9 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # The Debian package as a school lab gets it: made twice by tools/deb.sh (dpkg-buildpackage,
 # then lintian) from copies at two paths, with other umasks, time zones and languages, and the
-# two must be byte-identical; then unpacked and audited with Debian's own tools, its Depends
-# checked against what the program links and loads. Usage: deb.sh  (exit 77 = skipped)
+# two .debs, .dsc files and source tarballs must be byte-identical; then unpacked and audited
+# with Debian's own tools, its Depends checked against what the program links and loads.
+# Usage: deb.sh  (exit 77 = skipped)
 set -euo pipefail
 for need in dpkg-buildpackage:dpkg-dev dh:debhelper lintian:lintian qtpaths6:qt6-base-dev-tools \
     desktop-file-validate:desktop-file-utils appstreamcli:appstream fc-match:fontconfig; do
@@ -17,7 +18,7 @@ fail() { echo "FAIL: $*" >&2; exit 1; }
 
 DEB=$(umask 022 && TZ=UTC LC_ALL=C.UTF-8 "$TOOL" "$TMP/a") || fail "tools/deb.sh"
 (umask 002 && TZ=Asia/Tokyo LANG=it_IT.UTF-8 LANGUAGE=it "$TOOL" "$TMP/altrove/b" >/dev/null 2>&1) || fail "second build"
-for made in "$TMP"/a/*.deb; do
+for made in "$TMP"/a/*.{deb,dsc,tar.xz}; do
     cmp "$made" "$TMP/altrove/b/${made##*/}" || fail "two builds of ${made##*/} differ: compare them with diffoscope"
 done
 dpkg-deb -x "$DEB" "$TMP/root"
