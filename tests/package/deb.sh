@@ -12,8 +12,7 @@ for need in dpkg-buildpackage:dpkg-dev dh:debhelper lintian:lintian qtpaths6:qt6
     command -v "${need%%:*}" >/dev/null || { echo "deb.sh: skipped, install the package ${need#*:}" >&2; exit 77; }
 done
 TOOL=$(dirname "$0")/../../tools/deb.sh
-TMP=$(mktemp -d /tmp/contaperle-deb.XXXXXX)
-trap 'rm -rf "$TMP"' EXIT
+TMP=$(mktemp -d /tmp/contaperle-deb.XXXXXX); trap 'rm -rf "$TMP"' EXIT
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
 DEB=$(umask 022 && TZ=UTC LC_ALL=C.UTF-8 "$TOOL" "$TMP/a") || fail "tools/deb.sh"
@@ -21,8 +20,7 @@ DEB=$(umask 022 && TZ=UTC LC_ALL=C.UTF-8 "$TOOL" "$TMP/a") || fail "tools/deb.sh
 for made in "$TMP"/a/*.{deb,dsc,tar.xz}; do
     cmp "$made" "$TMP/altrove/b/${made##*/}" || fail "two builds of ${made##*/} differ: compare them with diffoscope"
 done
-dpkg-deb -x "$DEB" "$TMP/root"
-ROOT=$TMP/root
+ROOT=$TMP/root && dpkg-deb -x "$DEB" "$ROOT"
 
 desktop-file-validate "$ROOT"/usr/share/applications/*.desktop || fail "desktop-file-validate"
 # Expected: appstream 0.16 (Debian 12) does not know <developer>, which 1.0 (Debian 13) wants
