@@ -2,9 +2,10 @@
 # SPDX-FileCopyrightText: 2026 Contaperle developers
 # SPDX-License-Identifier: GPL-3.0-or-later
 # The drill by ear: Orca, the screen reader, in Italian, with accessibility switched on as desktops
-# do it, while xdotool answers one exercise wrongly and one rightly. The value is read from the
-# beads Orca names; what Orca says after each key is checked, in order, from its debug log, and the
-# program must leave its standard error empty and end through Alt+X and the farewell box.
+# do it, while xdotool answers one exercise wrongly and one rightly, then draws one with Alt+N from
+# the answer box. The value is read from the beads Orca names; what Orca says after each key is
+# checked, in order, from its debug log, and the program must leave its standard error empty and
+# end through Alt+X and the farewell box.
 # Usage: orca.sh PATH_TO_contaperle   (exit 77 = skipped: a tool missing, not root, or /tmp closed to its user)
 # As root it makes the user contaperle-orca and runs itself again as that user in a private D-Bus
 # session; Orca runs once per user, so concurrent runs take turns on a lock. That user may not
@@ -37,8 +38,9 @@ hear() {
 # A new exercise announced with the answer box: no digit before the answer; its value, in $V,
 # from the rods Orca named.
 declare -A PESO=([Sedicine]=16 [Ottine]=8 [Quartine]=4 [Duine]=2 [Unità]=1)
+BEADS='Risposta [[:alpha:]]+\.?\|(.*\|)?Perle su: [A-Za-zà, ]+($|[.|])'
 exercise() {
-    hear 'Risposta [[:alpha:]]+\.?\|(.*\|)?Perle su: [A-Za-zà, ]+($|[.|])' && ! grep -q '[0-9]' <<<"$HEARD" || fail "a digit before the answer: $HEARD"
+    hear "$BEADS" && ! grep -q '[0-9]' <<<"$HEARD" || fail "a digit before the answer: $HEARD"
     V=0 && for rod in $(grep -oE 'Perle su: [^.|]*' <<<"$HEARD" | cut -d: -f2 | tr -d ','); do V=$((V + PESO[$rod])); done; }
 
 xvfb_start 1024x768x24 || fail "could not start Xvfb"
@@ -51,6 +53,8 @@ exercise # 0 is never drawn: a wrong answer
 xdotool type 0 && xdotool key Return && hear "Nuovo calcolo [[:alpha:] ]+\.?\|(.*\|)?Sbagliato!! $V\. Risposte esatte 0, Risposte errate 1, Risposte totali 1"
 xdotool key Return && exercise
 xdotool type $V && xdotool key Return && hear 'Nuovo calcolo [[:alpha:] ]+\.?\|(.*\|)?Esatto, ok!!!\. Risposte esatte 0, Risposte errate 1, Risposte totali 1'
+# Alt+N from the answer box must move the focus, or Orca says nothing of the new beads.
+xdotool key Return && exercise && xdotool key alt+n && hear "$BEADS" "Alt+N from the answer box: no"
 xdotool key alt+x && hear 'Data [0-9].*Ciao a presto\. Ore' "the farewell box:"
 xdotool key Return && timeout 10 tail --pid="$APID" -f /dev/null && wait "$APID" || fail "program still running 10 s after OK on the farewell box, or ended with status $?"; APID=""
 [ ! -s "$W/stderr" ] || fail "the program wrote to standard error: $(head -3 "$W/stderr")"
