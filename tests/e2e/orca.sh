@@ -18,7 +18,7 @@ if [ "$(id -un)" != $U ]; then
         command -v "${t%:*}" >/dev/null || { echo "skipped: no ${t%:*} (package ${t#*:})" >&2; exit 77; }; done
     [ "$(id -u)" -eq 0 ] || { echo "skipped: Orca runs as user $U, which only root can make" >&2; exit 77; }
     id -u $U &>/dev/null || useradd --system --user-group --create-home $U 2>/dev/null || id -u $U >/dev/null || exit 1
-    C=$(mktemp -d /tmp/contaperle-orca-copy.XXXXXX) && trap 'rm -rf "$C"' EXIT && S=$(grep -oP '(^|:)suppressions=\K[^:]*' <<<"${LSAN_OPTIONS:-}")
+    C=$(mktemp -d /tmp/contaperle-orca-copy.XXXXXX) && trap 'rm -rf "$C"' EXIT && S=$(grep -oP '(^|:)suppressions="?\K[^:"]*' <<<"${LSAN_OPTIONS:-}")
     (cd "$(dirname "$0")/../.." && cp --parents "tests/e2e/${0##*/}" tools/xvfb.sh "$C") && cp "$APP" ${S:+"$S"} "$C" && chgrp -R $U "$C" && chmod -R g+rX "$C" && cd / || exit 1
     runuser -u $U -- test -x "$C/${APP##*/}" || { echo "skipped: user $U cannot reach $C, a private copy of what it runs" >&2; exit 77; }
     exec 9>/tmp/contaperle-orca.lock && flock -w 600 9 && runuser -u $U -- env -i PATH="$PATH" HOME=/home/$U ${LSAN_OPTIONS:+LSAN_OPTIONS="${LSAN_OPTIONS/"$S"/$C/${S##*/}}"} dbus-run-session -- bash "$C/tests/e2e/${0##*/}" "$C/${APP##*/}"; exit
