@@ -11,8 +11,7 @@ for t in Xvfb xdotool import convert; do command -v $t >/dev/null || { echo "ski
 source "$(dirname "$0")/../../tools/xvfb.sh"
 SHOTS=$(mktemp -d /tmp/contaperle-e2e.XXXXXX) SHOT="(none yet)" APID="" N=0
 # A program killed here ends with status 143; the X server must go all the same.
-trap '[ -z "$APID" ] || { kill $APID; wait $APID; } 2>/dev/null; xvfb_stop' EXIT
-trap 'exit 1' INT TERM
+trap '[ -z "$APID" ] || { kill $APID; wait $APID; } 2>/dev/null; xvfb_stop' EXIT && trap 'exit 1' INT TERM
 fail() { echo "FAIL: $* (last screenshot: $SHOT, all in $SHOTS)" >&2; echo "e2e: 0 passed, 1 failed"; exit 1; }
 # Runs "$@" every 0.2 s until it succeeds, $1 times at most.
 poll() { for _ in $(seq "$1"); do "${@:2}" && return 0; sleep 0.2; done; return 1; }
@@ -73,8 +72,7 @@ poll 25 verdict 30 FF0000 FFFF00 || fail "after a new contest: no red verdict wi
 goodbye() {
     xdotool key alt+x; answer '^Data .*[0-9]' Return
     timeout 10 tail --pid="$APID" -f /dev/null || fail "program still running 10 s after OK on the farewell box"
-    wait "$APID"; RC=$? APID=""
-    [ "$RC" -eq 0 ] || fail "program exited with status $RC (log: $SHOTS/app.log)"
+    wait "$APID"; RC=$? APID="" && [ "$RC" -eq 0 ] || fail "program exited with status $RC (log: $SHOTS/app.log)"
 }
 goodbye
 
@@ -87,5 +85,4 @@ poll 25 bead || fail "composing: no blue bead of 4 within 5 s of the click"
 xdotool key Return
 poll 25 verdict 30 FF0000 000001 || verdict 30 FFFF00 000001 || fail "composing: no verdict within 5 s of Enter"
 goodbye
-rm -rf "$SHOTS"
-echo "e2e: 1 passed, 0 failed"
+rm -rf "$SHOTS" && echo "e2e: 1 passed, 0 failed"

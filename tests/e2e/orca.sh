@@ -2,12 +2,15 @@
 # SPDX-FileCopyrightText: 2026 Contaperle developers
 # SPDX-License-Identifier: GPL-3.0-or-later
 # The drill by ear: Orca, the screen reader, in Italian, with accessibility switched on as desktops
-# do it, while xdotool answers one exercise wrongly and one rightly. The value is read from the
-# beads Orca names; what Orca says after each key is checked, in order, from its debug log, and the
-# program must leave its standard error empty and end through Alt+X and the farewell box.
-# Usage: orca.sh PATH_TO_contaperle   (exit 77 = skipped: a tool missing, or not root)
+# do it, while xdotool answers one exercise wrongly and one rightly, then draws one with Alt+N from
+# the answer box. The value is read from the beads Orca names; what Orca says after each key is
+# checked, in order, from its debug log, and the program must leave its standard error empty and
+# end through Alt+X and the farewell box.
+# Usage: orca.sh PATH_TO_contaperle   (exit 77 = skipped: a tool missing, not root, or /tmp closed to its user)
 # As root it makes the user contaperle-orca and runs itself again as that user in a private D-Bus
-# session; Orca runs once per user, so concurrent runs take turns on a lock.
+# session; Orca runs once per user, so concurrent runs take turns on a lock. That user may not
+# enter the clone (under /root, or in a folder of mode 0700): it runs a private copy of this
+# script, tools/xvfb.sh, the program and the LSan suppressions, open to its group alone.
 set -uo pipefail
 APP=$(realpath "${1:?usage: orca.sh PATH_TO_contaperle}") U=contaperle-orca
 if [ "$(id -un)" != $U ]; then
@@ -15,7 +18,10 @@ if [ "$(id -un)" != $U ]; then
         command -v "${t%:*}" >/dev/null || { echo "skipped: no ${t%:*} (package ${t#*:})" >&2; exit 77; }; done
     [ "$(id -u)" -eq 0 ] || { echo "skipped: Orca runs as user $U, which only root can make" >&2; exit 77; }
     id -u $U &>/dev/null || useradd --system --user-group --create-home $U 2>/dev/null || id -u $U >/dev/null || exit 1
-    exec 9>/tmp/contaperle-orca.lock && flock -w 600 9 && exec runuser -u $U -- env -i PATH="$PATH" HOME=/home/$U ${LSAN_OPTIONS:+LSAN_OPTIONS="$LSAN_OPTIONS"} dbus-run-session -- bash "$(realpath "$0")" "$APP" || exit 1
+    C=$(mktemp -d /tmp/contaperle-orca-copy.XXXXXX) && trap 'rm -rf "$C"' EXIT && S=$(grep -oP '(^|:)suppressions="?\K[^:"]*' <<<"${LSAN_OPTIONS:-}")
+    (cd "$(dirname "$0")/../.." && cp --parents "tests/e2e/${0##*/}" tools/xvfb.sh "$C") && cp "$APP" ${S:+"$S"} "$C" && chgrp -R $U "$C" && chmod -R g+rX "$C" && cd / || exit 1
+    runuser -u $U -- test -x "$C/${APP##*/}" || { echo "skipped: user $U cannot reach $C, a private copy of what it runs" >&2; exit 77; }
+    exec 9>/tmp/contaperle-orca.lock && flock -w 600 9 && runuser -u $U -- env -i PATH="$PATH" HOME=/home/$U ${LSAN_OPTIONS:+LSAN_OPTIONS="${LSAN_OPTIONS/"$S"/$C/${S##*/}}"} dbus-run-session -- bash "$C/tests/e2e/${0##*/}" "$C/${APP##*/}"; exit
 fi
 W=$(mktemp -d /tmp/contaperle-orca.XXXXXX) SEEN=0 APID=""
 # Italian: LANGUAGE alone reaches Orca and Qt where the it_IT locale is not generated, and Qt 6.8
@@ -32,8 +38,9 @@ hear() {
 # A new exercise announced with the answer box: no digit before the answer; its value, in $V,
 # from the rods Orca named.
 declare -A PESO=([Sedicine]=16 [Ottine]=8 [Quartine]=4 [Duine]=2 [Unità]=1)
+BEADS='Risposta [[:alpha:]]+\.?\|(.*\|)?Perle su: [A-Za-zà, ]+($|[.|])'
 exercise() {
-    hear 'Risposta [[:alpha:]]+\.?\|(.*\|)?Perle su: [A-Za-zà, ]+($|[.|])' && ! grep -q '[0-9]' <<<"$HEARD" || fail "a digit before the answer: $HEARD"
+    hear "$BEADS" && ! grep -q '[0-9]' <<<"$HEARD" || fail "a digit before the answer: $HEARD"
     V=0 && for rod in $(grep -oE 'Perle su: [^.|]*' <<<"$HEARD" | cut -d: -f2 | tr -d ','); do V=$((V + PESO[$rod])); done; }
 
 xvfb_start 1024x768x24 || fail "could not start Xvfb"
@@ -46,6 +53,8 @@ exercise # 0 is never drawn: a wrong answer
 xdotool type 0 && xdotool key Return && hear "Nuovo calcolo [[:alpha:] ]+\.?\|(.*\|)?Sbagliato!! $V\. Risposte esatte 0, Risposte errate 1, Risposte totali 1"
 xdotool key Return && exercise
 xdotool type $V && xdotool key Return && hear 'Nuovo calcolo [[:alpha:] ]+\.?\|(.*\|)?Esatto, ok!!!\. Risposte esatte 0, Risposte errate 1, Risposte totali 1'
+# Alt+N from the answer box must move the focus, or Orca says nothing of the new beads.
+xdotool key Return && exercise && xdotool key alt+n && hear "$BEADS" "Alt+N from the answer box: no"
 xdotool key alt+x && hear 'Data [0-9].*Ciao a presto\. Ore' "the farewell box:"
 xdotool key Return && timeout 10 tail --pid="$APID" -f /dev/null && wait "$APID" || fail "program still running 10 s after OK on the farewell box, or ended with status $?"; APID=""
 [ ! -s "$W/stderr" ] || fail "the program wrote to standard error: $(head -3 "$W/stderr")"

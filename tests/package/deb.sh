@@ -2,26 +2,25 @@
 # SPDX-FileCopyrightText: 2026 Contaperle developers
 # SPDX-License-Identifier: GPL-3.0-or-later
 # The Debian package as a school lab gets it: made twice by tools/deb.sh (dpkg-buildpackage,
-# then lintian) from copies at two paths, with other umasks, time zones and languages, and the
-# two must be byte-identical; then unpacked and audited with Debian's own tools, its Depends
-# checked against what the program links and loads. Usage: deb.sh  (exit 77 = skipped)
+# then lintian) from copies at two paths (one with a space), with other umasks, time zones and
+# languages, and the two .debs, .dsc files and source tarballs must be byte-identical; then
+# unpacked and audited with Debian's own tools, its Depends checked against what the program
+# links and loads. Usage: deb.sh  (exit 77 = skipped)
 set -euo pipefail
 for need in dpkg-buildpackage:dpkg-dev dh:debhelper lintian:lintian qtpaths6:qt6-base-dev-tools \
     desktop-file-validate:desktop-file-utils appstreamcli:appstream fc-match:fontconfig; do
     command -v "${need%%:*}" >/dev/null || { echo "deb.sh: skipped, install the package ${need#*:}" >&2; exit 77; }
 done
 TOOL=$(dirname "$0")/../../tools/deb.sh
-TMP=$(mktemp -d /tmp/contaperle-deb.XXXXXX)
-trap 'rm -rf "$TMP"' EXIT
+TMP=$(mktemp -d /tmp/contaperle-deb.XXXXXX); trap 'rm -rf "$TMP"' EXIT
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
 DEB=$(umask 022 && TZ=UTC LC_ALL=C.UTF-8 "$TOOL" "$TMP/a") || fail "tools/deb.sh"
-(umask 002 && TZ=Asia/Tokyo LANG=it_IT.UTF-8 LANGUAGE=it "$TOOL" "$TMP/altrove/b" >/dev/null 2>&1) || fail "second build"
-for made in "$TMP"/a/*.deb; do
-    cmp "$made" "$TMP/altrove/b/${made##*/}" || fail "two builds of ${made##*/} differ: compare them with diffoscope"
+(umask 002 && TZ=Asia/Tokyo LANG=it_IT.UTF-8 LANGUAGE=it "$TOOL" "$TMP/altra cartella/b" >/dev/null 2>&1) || fail "second build"
+for made in "$TMP"/a/*.{deb,dsc,tar.xz}; do
+    cmp "$made" "$TMP/altra cartella/b/${made##*/}" || fail "two builds of ${made##*/} differ: compare them with diffoscope"
 done
-dpkg-deb -x "$DEB" "$TMP/root"
-ROOT=$TMP/root
+ROOT=$TMP/root && dpkg-deb -x "$DEB" "$ROOT"
 
 desktop-file-validate "$ROOT"/usr/share/applications/*.desktop || fail "desktop-file-validate"
 # Expected: appstream 0.16 (Debian 12) does not know <developer>, which 1.0 (Debian 13) wants
