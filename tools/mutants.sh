@@ -55,6 +55,7 @@ mutants=(
   "board/colonna.cpp^(qui + verso + colonne.size()) % colonne.size()^std::clamp<qsizetype>(qui + verso, 0, colonne.size() - 1)^composing: the arrows stop at the ends"
   "board/tavola_accesso.cpp^        colonna->setEnabled(false);^        (void)colonna;^composing: the rods still toggle once judged"
   "board/tastiera.cpp^            pulsante->setFocus(Qt::ShortcutFocusReason);^            (void)0;^screen reader: an access key clicks without focusing its button"
+  "board/tavola_accesso.cpp^QAccessibleEvent evento(Shape9, QAccessible::NameChanged);^QAccessibleEvent evento(Shape9, QAccessible::DescriptionChanged);^screen reader: the abacus tells of its beads by another event"
   "board/tavola_descrizione.cpp^lezione_.altoContrasto ? platform::legible(verdeAcqua, verdino) : verdeAcqua^verdeAcqua^high contrast: the digits typed stay teal"
   "board/tavola_verifica.cpp^esercizio_.giusta(risposta().toStdString())^esercizio_.giusta(risposta().trimmed().toStdString())^comparison: key handler trims the answer"
   "board/tavola_verifica.cpp^risposta() == Text1->text()^risposta().toInt() == Text1->text().toInt()^comparison: check compares numbers"

@@ -3,7 +3,7 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # The drill by ear: Orca, the screen reader, in Italian, with accessibility switched on as desktops
 # do it, while xdotool answers one exercise wrongly and one rightly, then draws one with Alt+N from
-# the answer box. The value is read from the beads Orca names; what Orca says after each key is
+# the answer box; then the same composing on three rods. The value is read from the beads Orca names; what Orca says after each key is
 # checked, in order, from its debug log, and the program must leave its standard error empty and
 # end through Alt+X and the farewell box.
 # Usage: orca.sh PATH_TO_contaperle   (exit 77 = skipped: a tool missing, not root, or /tmp closed to its user)
@@ -55,7 +55,20 @@ xdotool key Return && exercise
 xdotool type $V && xdotool key Return && hear 'Nuovo calcolo [[:alpha:] ]+\.?\|(.*\|)?Esatto, ok!!!\. Risposte esatte 0, Risposte errate 1, Risposte totali 1'
 # Alt+N from the answer box must move the focus, or Orca says nothing of the new beads.
 xdotool key Return && exercise && xdotool key alt+n && hear "$BEADS" "Alt+N from the answer box: no"
-xdotool key alt+x && hear 'Data [0-9].*Ciao a presto\. Ore' "the farewell box:"
-xdotool key Return && timeout 10 tail --pid="$APID" -f /dev/null && wait "$APID" || fail "program still running 10 s after OK on the farewell box, or ended with status $?"; APID=""
-[ ! -s "$W/stderr" ] || fail "the program wrote to standard error: $(head -3 "$W/stderr")"
+# The abacus tells of its new beads as readers expect it, by a change of its name.
+grep -qE 'accessible-name for \[[^]|]+\| Perle su: ' "$W/orca.log" || fail "no change of the abacus's name reached Orca"
+bye() {
+    xdotool key alt+x && hear 'Data [0-9].*Ciao a presto\. Ore' "the farewell box:"
+    xdotool key Return && timeout 10 tail --pid="$APID" -f /dev/null && wait "$APID" || fail "program still running 10 s after OK on the farewell box, or ended with status $?"; APID=""
+    [ ! -s "$W/stderr" ] || fail "the program wrote to standard error: $(head -3 "$W/stderr")"; }
+bye
+# Composing on three rods: the number, the question, comes with the first rod, in digits and
+# words ($V); Enter on the bare rods is wrong; then each bead it needs is put on with Space, and
+# Orca speaks it checked, then the verdict.
+number() { hear 'Quartine [[:alpha:] ]+\.?\|(.*\|)?[0-9]+ — [a-z]+\.' && V=$(grep -oE '[0-9]+ — ' <<<"$HEARD" | tail -1 | cut -d' ' -f1); }
+"$APP" --componi --aste 3 2>"$W/stderr" & APID=$!
+number && xdotool key Return && hear "Nuovo calcolo [[:alpha:] ]+\.?\|(.*\|)?Sbagliato!! $V\. Risposte esatte 0, Risposte errate 1, Risposte totali 1"
+xdotool key Return && number && for w in 4 2 1; do [ $((V & w)) = 0 ] || xdotool key space; xdotool key Right; done
+xdotool key Return && hear '(^|\|)(spuntata|checked)\|(.*\|)?Nuovo calcolo [[:alpha:] ]+\.?\|(.*\|)?Esatto, ok!!!\. Risposte esatte 0, Risposte errate 1, Risposte totali 1'
+bye
 said 0 | sed 's/^/  said: /' && rm -rf "$W" && echo "orca: 1 passed, 0 failed"
