@@ -17,8 +17,7 @@
 // is only noted. Everything is put back at the end, whatever failed.
 struct Servizi {
     std::deque<int> valori;
-    int massimo = 31; // the lesson's largest number
-    QString scatole;  // prompt|buttons icon default|title, one box a line
+    QString scatole; // prompt|buttons icon default|title, one box a line
     platform::Reply risposta = platform::Reply::Yes;
     int fine = -1, senzaSeme = 0;
     bool seminato = false;
@@ -31,7 +30,7 @@ struct Servizi {
             senzaSeme += !std::exchange(seminato, false);
             const int v = valori.empty() ? 1 : valori.front();
             valori.erase(valori.begin(), valori.begin() + !valori.empty());
-            return (v - 0.5) / massimo;
+            return (v - 0.5) / 31;
         };
         s.now = [] { return QDateTime(QDate(2026, 12, 6), QTime(9, 5, 30)); };
         s.msgBox = [this](const QString& p, platform::Box b, const QString& t) {
