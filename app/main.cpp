@@ -11,34 +11,70 @@
 #include <QTimer>
 #include <QTranslator>
 
+#include <algorithm>
 #include <cstdio>
 #include <malloc.h>
+#include <span>
+#include <string_view>
+
+namespace {
+
+// The program's names, and Qt's own words (Yes, No, OK, the headings of
+// --help) in the language of the lab's desktop.
+void presenta(QTranslator& traduzione)
+{
+    QCoreApplication::setApplicationName(QStringLiteral("Contaperle"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(CONTAPERLE_VERSION));
+    if (traduzione.load(QLocale::system(), QStringLiteral("qtbase"), QStringLiteral("_"),
+                        QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(&traduzione);
+}
+
+// The lab's file by its path rather than Qt's system scope, which
+// XDG_CONFIG_DIRS, a variable of each user's session, can move.
+app::Avvio avvio()
+{
+    return app::leggiOpzioni(QCoreApplication::arguments(), QSettings(app::fileDelLaboratorio(), QSettings::IniFormat));
+}
+
+// --help and --version answer before the window system is reached, so they
+// work without a display too, from a terminal over ssh. Anything else, Qt's
+// own options among them, goes the usual way.
+bool soloTesto(int argc, char* argv[])
+{
+    const std::span argomenti(argv + 1, static_cast<std::size_t>(argc - 1));
+    if (std::ranges::none_of(
+            argomenti, [](std::string_view a) { return a == "-h" || a == "--help" || a == "-v" || a == "--version"; }))
+        return false;
+    QCoreApplication testo(argc, argv);
+    QTranslator traduzione;
+    presenta(traduzione);
+    const app::Avvio risposta = avvio();
+    if (risposta.esci == 0)
+        std::fputs(qPrintable(risposta.righe), stdout);
+    return risposta.esci == 0;
+}
+
+}
 
 int main(int argc, char* argv[])
 {
     platform::quietAccessibilityBridge();
+    if (soloTesto(argc, argv))
+        return 0;
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Contaperle"));
-    QApplication::setApplicationVersion(QStringLiteral(CONTAPERLE_VERSION));
     QApplication::setDesktopFileName(QStringLiteral("it.contaperle.contaperle"));
-
-    // Qt's own words (Yes, No, OK, the headings of --help) in the language of the lab's desktop.
     QTranslator traduzione;
-    if (traduzione.load(QLocale::system(), QStringLiteral("qtbase"), QStringLiteral("_"),
-                        QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QApplication::installTranslator(&traduzione);
+    presenta(traduzione);
 
-    // The lab's file by its path rather than Qt's system scope, which
-    // XDG_CONFIG_DIRS, a variable of each user's session, can move; Qt has
-    // taken its own options, such as -platform, out of the arguments.
-    const app::Avvio avvio =
-        app::leggiOpzioni(QApplication::arguments(), QSettings(app::fileDelLaboratorio(), QSettings::IniFormat));
-    std::fputs(qPrintable(avvio.righe), avvio.esci == 0 ? stdout : stderr);
-    if (avvio.esci)
-        return *avvio.esci;
+    // Qt has taken its own options, such as -platform, out of the arguments.
+    const app::Avvio scelta = avvio();
+    std::fputs(qPrintable(scelta.righe), scelta.esci == 0 ? stdout : stderr);
+    if (scelta.esci)
+        return *scelta.esci;
     platform::avoidMonospacedDefault();
 
-    board::Gara gara(avvio.lezione);
+    board::Gara gara(scelta.lezione);
     gara.avvia();
     // Start-up builds fonts, pictures and layouts in memory it then frees:
     // once the window is drawn, hand the free pages back to the system.
