@@ -63,12 +63,15 @@ bye() {
     [ ! -s "$W/stderr" ] || fail "the program wrote to standard error: $(head -3 "$W/stderr")"; }
 bye
 # Composing on three rods: the number, the question, comes with the first rod, in digits and
-# words ($V); Enter on the bare rods is wrong; then each bead it needs is put on with Space, and
-# Orca speaks it checked, then the verdict.
+# words ($V); Enter on the bare rods is wrong; then each bead it needs is put on with Space and
+# spoken checked, each rod spoken as the arrow reaches it, then the verdict.
 number() { hear 'Quartine [[:alpha:] ]+\.?\|(.*\|)?[0-9]+ — [a-z]+\.' && V=$(grep -oE '[0-9]+ — ' <<<"$HEARD" | tail -1 | cut -d' ' -f1); }
 "$APP" --componi --aste 3 2>"$W/stderr" & APID=$!
 number && xdotool key Return && hear "Nuovo calcolo [[:alpha:] ]+\.?\|(.*\|)?Sbagliato!! $V\. Risposte esatte 0, Risposte errate 1, Risposte totali 1"
-xdotool key Return && number && for w in 4 2 1; do [ $((V & w)) = 0 ] || xdotool key space; xdotool key Right; done
-xdotool key Return && hear '(^|\|)(spuntata|checked)\|(.*\|)?Nuovo calcolo [[:alpha:] ]+\.?\|(.*\|)?Esatto, ok!!!\. Risposte esatte 0, Risposte errate 1, Risposte totali 1'
+declare -A DOPO=([4]=Duine [2]=Unità [1]=Quartine)
+xdotool key Return && number && for w in 4 2 1; do
+    [ $((V & w)) = 0 ] || { xdotool key space && hear '(^|\|)(spuntata|checked)($|\|)' "a bead put on: no"; }
+    xdotool key Right && hear "${DOPO[$w]} [[:alpha:] ]+\." "the next rod: no"; done
+xdotool key Return && hear 'Nuovo calcolo [[:alpha:] ]+\.?\|(.*\|)?Esatto, ok!!!\. Risposte esatte 0, Risposte errate 1, Risposte totali 1'
 bye
 said 0 | sed 's/^/  said: /' && rm -rf "$W" && echo "orca: 1 passed, 0 failed"
