@@ -3,6 +3,7 @@
 #include "sonda.h"
 
 #include "board/gara.h"
+#include "board/tastierino.h"
 #include "platform/core/runtime_error.h"
 #include "platform/guard.h"
 
@@ -376,6 +377,27 @@ private slots:
         }
         for (const QWidget* w : t.centralWidget()->findChildren<QWidget*>())
             QVERIFY2(!w->isVisibleTo(&t) || finestra.contains(w->geometry()), qPrintable(w->objectName()));
+    }
+
+    // The keypad comes with the first touch of a touch screen, never with a
+    // click; the window grows below the board, where nothing moves, and the
+    // next contest keeps it. A key is 9 mm, at least 48 pixels (offscreen, 96
+    // dots an inch), 48 where the screen's size is unknown or implausible.
+    void keypadByFinger()
+    {
+        digita("clicText3");
+        const QImage prima = tavola()->centralWidget()->grab().toImage();
+        const int alta = tavola()->height();
+        QVERIFY(!tavola()->findChild<QWidget*>("Tastierino"));
+        digita("toccoText3");
+        QCOMPARE(tavola()->centralWidget()->grab().toImage().copy(prima.rect()), prima);
+        QTRY_COMPARE(std::pair(tavola()->height(), c("Tasto0")->size()),
+                     std::pair(alta + c("Tastierino")->height(), QSize(48, 48)));
+        digita("Ctrl+N");
+        QVERIFY(c("Tastierino")->isVisible());
+        for (const auto& [dpi, lato] :
+             {std::pair{0.0, 48}, {34.0, 48}, {96.0, 48}, {160.0, 57}, {254.0, 90}, {1e4, 48}})
+            QCOMPARE(board::Tastierino::lato(dpi), lato);
     }
 
     // An access key clicks its button a moment later: here while the question
