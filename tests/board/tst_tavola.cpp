@@ -381,7 +381,7 @@ private slots:
 
     // The keypad comes with the first touch of a touch screen, never with a
     // click; the window grows below the board, where nothing moves, and the
-    // next contest keeps it. A key is 9 mm, at least 48 pixels (offscreen, 96
+    // next contest keeps it. A key is 9 mm, at least 48 pixels (offscreen, 100
     // dots an inch), 48 where the screen's size is unknown or implausible.
     void keypadByFinger()
     {

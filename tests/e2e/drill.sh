@@ -77,9 +77,9 @@ bye() {
 }
 bye
 
-# By finger: the keypad's two rows of 48-pixel keys (9 mm are fewer at Xvfb's 100 dots an inch)
-# under the board, all on the screen; its lower row has 0 from x 409 and Invio from x 465, from
-# y 620 to 668. Clicks on them answer 0, wrongly.
+# By finger: the keypad's two rows of 48-pixel keys (9 mm are fewer at the 96 dots an inch Qt
+# finds on Xvfb) under the board, all on the screen; its lower row has 0 from x 409 and Invio
+# from x 465, from y 620 to 668. Clicks on them answer 0, wrongly.
 "$APP" --tastierino >"$SHOTS/app.log" 2>&1 & APID=$!
 window none 120
 for x in 433 517; do xdotool mousemove $((OX + x)) $((OY + 644)) click 1; done
