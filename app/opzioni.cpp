@@ -5,6 +5,10 @@
 #include <QCommandLineParser>
 #include <QCoreApplication>
 
+#include <algorithm>
+#include <array>
+#include <utility>
+
 namespace app {
 
 namespace {
@@ -13,8 +17,17 @@ using board::Lezione;
 using board::Verso;
 
 // The keys of the lab's file, the options named as they are, and the values.
-const QLatin1String aste("aste"), verso("verso"), altoContrasto("alto-contrasto"), componi("componi"), leggi("leggi"),
-    vero("true"), falso("false");
+const QLatin1String aste("aste"), verso("verso"), altoContrasto("alto-contrasto"), tastierino("tastierino"),
+    componi("componi"), leggi("leggi"), vero("true"), falso("false");
+
+// The keys that are true or false, each the lesson's flag of the option of its name.
+const std::array<std::pair<QLatin1String, bool Lezione::*>, 2> interruttori{
+    {{altoContrasto, &Lezione::altoContrasto}, {tastierino, &Lezione::tastierino}}};
+
+bool interruttore(const QString& chiave)
+{
+    return std::ranges::any_of(interruttori, [&](const auto& i) { return chiave == i.first; });
+}
 
 QString valoriAste() { return QStringLiteral("da %1 a %2").arg(Lezione::minAste).arg(Lezione::maxAste); }
 
@@ -39,10 +52,11 @@ bool imposta(Lezione& lezione, const QString& chiave, const QString& valore)
         lezione.verso = valore == componi ? Verso::Componi : Verso::Leggi;
         return true;
     }
-    if (chiave == altoContrasto && (valore == vero || valore == falso)) {
-        lezione.altoContrasto = valore == vero;
-        return true;
-    }
+    for (const auto& [nome, campo] : interruttori)
+        if (chiave == nome && (valore == vero || valore == falso)) {
+            lezione.*campo = valore == vero;
+            return true;
+        }
     return false;
 }
 
@@ -53,7 +67,7 @@ QString ammessi(const QString& chiave)
         return valoriAste();
     if (chiave == verso)
         return QStringLiteral("leggi o componi");
-    if (chiave == altoContrasto)
+    if (interruttore(chiave))
         return QStringLiteral("true o false");
     return {};
 }
@@ -71,7 +85,9 @@ void leggiFile(const QSettings& file, Avvio& avvio)
         const QString valore = file.value(chiave).toStringList().join(QStringLiteral(", "));
         if (ammessi(chiave).isEmpty())
             avvio.righe +=
-                dove + QStringLiteral("chiave sconosciuta '%1' (le chiavi: aste, verso, alto-contrasto)\n").arg(chiave);
+                dove
+                + QStringLiteral("chiave sconosciuta '%1' (le chiavi: aste, verso, alto-contrasto, tastierino)\n")
+                      .arg(chiave);
         else if (!imposta(avvio.lezione, chiave, valore))
             avvio.righe += dove
                            + QStringLiteral("%1 = '%2' non ammesso (valori ammessi: %3); vale il predefinito\n")
@@ -97,6 +113,8 @@ void descriviOpzioni(QCommandLineParser& riga)
         {leggi, QStringLiteral("Leggi il numero dalle perle, anche se il file del laboratorio dice di comporlo.")},
         {altoContrasto, QStringLiteral("Alto contrasto: verdetto, punteggi e nomi delle aste ben leggibili "
                                        "su ogni tinta.")},
+        {tastierino, QStringLiteral("Tastierino sotto l'abaco (cifre, cancella, Invio), per rispondere con le dita "
+                                    "su uno schermo tattile; compare anche da s\u00E9 al primo tocco.")},
     });
 }
 
@@ -106,7 +124,8 @@ Avvio errore(const QString& cosa)
     return {{},
             2,
             QStringLiteral(
-                "contaperle: %1; uso: contaperle [--aste N] [--componi | --leggi] [--alto-contrasto], con N %2\n")
+                "contaperle: %1; uso: contaperle [--aste N] [--componi | --leggi] [--alto-contrasto] [--tastierino], "
+                "con N %2\n")
                 .arg(cosa, valoriAste())};
 }
 
@@ -119,8 +138,8 @@ Avvio applica(const QCommandLineParser& riga, Avvio avvio)
         return errore(QStringLiteral("--componi e --leggi insieme"));
     if (riga.isSet(componi) || riga.isSet(leggi))
         avvio.lezione.verso = riga.isSet(componi) ? Verso::Componi : Verso::Leggi;
-    if (riga.isSet(altoContrasto))
-        avvio.lezione.altoContrasto = true;
+    for (const auto& [nome, campo] : interruttori)
+        avvio.lezione.*campo = avvio.lezione.*campo || riga.isSet(nome);
     return avvio;
 }
 

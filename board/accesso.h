@@ -37,6 +37,8 @@ public:
     static const Lettura* di(const QWidget* superficie);
 
     const QList<QWidget*>& ordine() const { return ordine_; }
+    // A control that comes later, read after the others.
+    void aggiungi(QWidget* controllo) { ordine_ << controllo; }
     QWidget* abaco() const { return abaco_; }
     QRect area() const { return area_; }
     QString perle() const;

@@ -6,6 +6,10 @@
 #include "board/etichetta.h"
 #include "board/tastiera.h"
 #include "board/tavola.h"
+#include "platform/guard.h"
+
+#include <QCoreApplication>
+#include <QTouchEvent>
 
 namespace board {
 
@@ -14,6 +18,22 @@ Gara::Gara(const Lezione& lezione) : lezione_(lezione)
     Etichetta::altoContrasto = lezione.altoContrasto;
     new Tastiera(this);
     Lettura::installa();
+    if (!lezione_.tastierino)
+        QCoreApplication::instance()->installEventFilter(this);
+}
+
+bool Gara::eventFilter(QObject*, QEvent* event)
+{
+    if (event->type() != QEvent::TouchBegin
+        || static_cast<QTouchEvent*>(event)->device()->type() != QInputDevice::DeviceType::TouchScreen || !tavola_)
+        return false;
+    // Not while a box is open: the next touch tries again.
+    platform::guarded([this] {
+        tavola_->mostraTastierino();
+        lezione_.tastierino = true;
+        QCoreApplication::instance()->removeEventFilter(this);
+    });
+    return false;
 }
 
 Gara::~Gara() { delete tavola_; }

@@ -15,6 +15,8 @@ struct Lezione {
     int aste = 5;
     Verso verso = Verso::Leggi;
     bool altoContrasto = false;
+    // The keypad under the board, for a touch screen; a touch shows it anyway.
+    bool tastierino = false;
     bool operator==(const Lezione&) const = default;
 };
 

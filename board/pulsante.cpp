@@ -55,11 +55,14 @@ void Pulsante::paintEvent(QPaintEvent*)
     painter.drawLine(area.bottomLeft(), area.bottomRight());
     painter.drawLine(area.topRight(), area.bottomRight());
 
+    // Without pictures (the keypad's keys) the caption takes the whole face.
     const int spinta = giu ? 1 : 0;
-    const QRect riquadro((width() - latoImmagine) / 2 + spinta, margine + spinta, latoImmagine, latoImmagine);
-    painter.drawPixmap(riquadro, platform::picture(immagineAttuale(), riquadro.size(), devicePixelRatioF()));
-
-    const QRect righe(spinta, riquadro.bottom() + 1 + spinta, width(), height() - riquadro.bottom() - 1 - margine);
+    QRect righe = area.translated(spinta, spinta);
+    if (!immagini_.normale.isEmpty()) {
+        const QRect riquadro((width() - latoImmagine) / 2 + spinta, margine + spinta, latoImmagine, latoImmagine);
+        painter.drawPixmap(riquadro, platform::picture(immagineAttuale(), riquadro.size(), devicePixelRatioF()));
+        righe = QRect(spinta, riquadro.bottom() + 1 + spinta, width(), height() - riquadro.bottom() - 1 - margine);
+    }
     painter.setFont(font());
     const QColor colore = inchiostro();
     painter.setPen(isEnabled() ? colore : faccia_.darker(160));

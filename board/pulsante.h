@@ -10,7 +10,7 @@ namespace board {
 
 // A graphical button: a face of its own colour with a 32-pixel picture above
 // the caption, one picture for each of the normal, disabled and pressed
-// states. The caption is drawn in black or white, whichever stands out on
+// states (or none, and the caption alone). The caption is drawn in black or white, whichever stands out on
 // the face, whatever the desktop's theme. Its keys: see board::Tastiera.
 class Pulsante : public QPushButton {
     Q_OBJECT

@@ -15,6 +15,8 @@ Tavola::Tavola(const Lezione& lezione, QWidget* parent)
 {
     costruisci();
     rendiAccessibile();
+    if (lezione_.tastierino)
+        mostraTastierino();
     collega();
     platform::guarded([this] { Form_Load(); });
 }

@@ -24,6 +24,8 @@ class TstTavola;
 
 namespace board {
 
+class Tastierino;
+
 // The program's one window: a base-2 abacus (five rods unless the lesson
 // says otherwise, see board/abaco.h), the answer box, the verdict line and
 // three scores. Constructing it builds it; showing it the first time
@@ -40,6 +42,9 @@ public:
 
     Conti conti() const { return {numEsatte, numErrate, numEsercizi}; }
     platform::Colour BackColor() const { return backColor_; }
+    // The keypad below the board (see board/tastierino.h), once: the window
+    // grows by its height, and nothing else moves.
+    void mostraTastierino();
 
 signals:
     void contiCambiati(board::Tavola::Conti conti);
@@ -138,6 +143,7 @@ private:
     // Composing: the number asked for, and the rods the pupil toggles.
     Etichetta* lblNumero = nullptr;
     std::vector<QAbstractButton*> colonne;
+    Tastierino* tastierino = nullptr;
 
     Lezione lezione_;
     Abaco abaco_;

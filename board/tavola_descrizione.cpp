@@ -3,7 +3,9 @@
 // The window's controls, each with its place in pixels, its look and its
 // flags, made back to front: each control covers those made before it where
 // they overlap (the beads their rods, the verdict the base bar).
+#include "board/accesso.h"
 #include "board/colonna.h"
+#include "board/tastierino.h"
 #include "board/tavola.h"
 
 #include "platform/fonts.h"
@@ -170,6 +172,17 @@ void Tavola::costruisciComponi()
         });
         colonne.push_back(colonna);
     }
+}
+
+void Tavola::mostraTastierino()
+{
+    if (tastierino)
+        return;
+    tastierino = new Tastierino(superficie, lezione_.verso == Verso::Leggi);
+    superficie->setFixedHeight(tastierino->geometry().bottom() + 1);
+    // Read last, as it lies.
+    superficie->findChild<Lettura*>(QString(), Qt::FindDirectChildrenOnly)->aggiungi(tastierino);
+    tastierino->show();
 }
 
 QRect Tavola::sotto(QRect box, int quanto) const { return box.translated((abaco_.larghezza() - 754) * quanto / 2, 0); }

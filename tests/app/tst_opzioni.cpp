@@ -22,9 +22,12 @@ static const Riga tabella[] = {
     {"nulla", {}, "", {}},
     {"aste 3", {"--aste", "3"}, "", {.aste = 3}},
     {"componi", {"--componi"}, "", {.verso = board::Verso::Componi}},
-    {"alto contrasto", {"--alto-contrasto"}, "", {.altoContrasto = true}},
-    {"file", {}, "aste=8\nverso=componi\nalto-contrasto=true", {8, board::Verso::Componi, true}},
-    {"file e riga", {"--aste", "3", "--leggi"}, "aste=7\nverso=componi\nalto-contrasto=true", {3, board::Verso::Leggi, true}},
+    {"interruttori", {"--alto-contrasto", "--tastierino"}, "", {.altoContrasto = true, .tastierino = true}},
+    {"file", {}, "aste=8\nverso=componi\nalto-contrasto=true\ntastierino=true", {8, board::Verso::Componi, true, true}},
+    {"file e riga",
+     {"--aste", "3", "--leggi"},
+     "aste=7\nverso=componi\nalto-contrasto=true",
+     {3, board::Verso::Leggi, true}},
     {"riga: componi e leggi", {"--componi", "--leggi"}, "", {}, 2, {"--componi e --leggi insieme"}},
     {"riga: aste tre", {"--componi", "--aste", "tre"}, "", {}, 2, {"--aste 'tre'.* da 3 a 8$"}},
     {"riga: aste senza valore", {"--aste"}, "", {}, 2, {".*--aste.* da 3 a 8$"}},
@@ -34,6 +37,7 @@ static const Riga tabella[] = {
     {"file: aste", {}, "aste=1\nalto-contrasto=true", {.altoContrasto = true}, -1, {".*conf: aste = '1' .*da 3 a 8"}},
     {"file: verso", {}, "verso=scrivi", {}, -1, {".*conf: verso = 'scrivi' .*leggi o componi"}},
     {"file: alto contrasto", {}, "alto-contrasto=1", {}, -1, {".*conf: alto-contrasto = '1' .*true o false"}},
+    {"file: tastierino", {}, "tastierino=si", {}, -1, {".*conf: tastierino = 'si' .*true o false"}},
     {"file: chiavi e righe", {}, "aste=3, 4\nAste=3\n[y", {}, -1, {".*righe", ".*'Aste'", ".*conf: aste = '3, 4' "}},
 };
 

@@ -7,6 +7,7 @@
 #include "platform/services.h"
 
 #include <QApplication>
+#include <QMenuBar>
 #include <QTest>
 
 #include <deque>
@@ -74,22 +75,34 @@ inline const Perla perle[] = {{16, "Shape8_0", {72, 240}, platform::SystemColour
                               {2, "Shape4_1", {528, 240}, QColor(0x00C0C0), platform::SystemColour::WindowBackground},
                               {1, "Shape3_1", {676, 240}, QColor(0xFF00FF), QColor(0x00FF00)}};
 
+// Where "clicX" or "toccoX" lands: the keypad's key X, else the rod of X at
+// its bead, else the menu bar's action X, else the control X, at its centre.
+inline std::pair<QWidget*, QPoint> bersaglio(QWidget* finestra, const QString& x)
+{
+    if (auto* tasto = finestra->findChild<QWidget*>("Tasto" + x))
+        return {tasto, tasto->rect().center()};
+    if (auto* asta = finestra->findChild<QWidget*>("Colonna" + x))
+        return {asta, {asta->width() / 2, asta->height() - 20}};
+    if (auto* azione = finestra->findChild<QAction*>(x))
+        return {finestra->findChild<QMenuBar*>(), finestra->findChild<QMenuBar*>()->actionGeometry(azione).center()};
+    return {controllo(finestra, qPrintable(x)), controllo(finestra, qPrintable(x))->rect().center()};
+}
+
 // Keys in Qt's own notation, one a word ("1 3 Return", "Ctrl+N"), each
-// pressed and released where the pupil's would go: to the focus. Composing,
-// "clic16" clicks the rod of 16 at its bead, "tocco16" taps it on a touch
-// screen.
+// pressed and released where the pupil's would go: to the focus; "clic16"
+// clicks the rod of 16, "toccoInvio" taps the keypad's Invio on a touch
+// screen (see bersaglio).
 inline void digita(const QString& tasti)
 {
     static QPointingDevice* const schermo = QTest::createTouchDevice();
     for (const QString& nome : tasti.split(' ', Qt::SkipEmptyParts)) {
         const bool clic = nome.startsWith("clic");
         if (clic || nome.startsWith("tocco")) {
-            auto* asta = controllo(QApplication::activeWindow(), qPrintable("Colonna" + nome.sliced(clic ? 4 : 5)));
-            const QPoint perla(asta->width() / 2, asta->height() - 20);
+            const auto [w, punto] = bersaglio(QApplication::activeWindow(), nome.sliced(clic ? 4 : 5));
             if (clic)
-                QTest::mouseClick(asta, Qt::LeftButton, {}, perla);
-            else if (QTest::touchEvent(asta, schermo).press(0, perla, asta).commit())
-                QTest::touchEvent(asta, schermo).release(0, perla, asta);
+                QTest::mouseClick(w, Qt::LeftButton, {}, punto);
+            else if (QTest::touchEvent(w, schermo).press(0, punto, w).commit())
+                QTest::touchEvent(w, schermo).release(0, punto, w);
             continue;
         }
         const QKeyCombination tasto = QKeySequence::fromString(nome)[0];
@@ -218,6 +231,10 @@ inline void righeDrill()
     riga("NUOVO, No: the contest goes on", {}, "4 Return Ctrl+N", sbagliata, nuova, 18, platform::Reply::No);
     riga("NUOVO, OK: the contest goes on", {}, "4 Return Ctrl+N", sbagliata, nuova, 18, platform::Reply::Ok);
     riga("NUOVO, Yes: a fresh window", {}, "4 Return Ctrl+N", {"18", 18, "", "", r, "0 0 0", "0 0 0", "Text3", "#147d19"}, nuova);
+    // By finger: the first touch brings the keypad; each tap acts once.
+    riga("tapped on the keypad, judged", {}, "toccoText3 tocco1 tocco5 toccoCancella tocco3 toccoInvio", {"13", 13, "13", "Esatto, ok!!!", "#ffff00", "0 0 0", "1 0 0", "cmdNext", "#147d19"});
+    riga("Invio on the verdict, a tap on Nuovo calcolo", {}, "toccoText3 tocco4 toccoInvio toccoInvio toccocmdNext", {"1", 1, "", "", r, "0 1 1", "0 1 2", "Text3", "#157d4b"});
+    riga("a tap on NUOVO asks once", {}, "4 Return toccoNext", sbagliata, nuova, 18, platform::Reply::No);
     // Composing 13, then 18: keys, clicks and taps put beads on and take them off; Enter judges;
     // after a wrong answer the right beads show, and the rods take no more toggles.
     const auto componi = [](const char* nome, const char* tasti, const Stato& atteso) {

@@ -3,6 +3,7 @@
 #include "sonda.h"
 
 #include "board/gara.h"
+#include "board/tastierino.h"
 #include "platform/core/runtime_error.h"
 #include "platform/guard.h"
 
@@ -338,16 +339,39 @@ private slots:
                          qPrintable(w->objectName()));
             std::array<int, 3> destra{-1, -1, -1}; // where the caption, the rod and the bead before end
             for (int i = 0; i < quante; ++i) {
-                const board::Asta& a = board::aste[std::size_t(8 - quante + i)];
+                const int riga = 8 - quante + i;
+                const board::Asta& a = board::aste[std::size_t(riga)];
                 const QRect perla = controllo<board::Forma>(&t, a.nomePerla)->box();
                 const int lato = std::min(perla.width(), perla.height()), centro = perla.center().x();
                 const std::array pezzi{controllo(&t, a.nomeDidascalia)->geometry(),
                                        controllo(&t, a.nomeAsta)->geometry(), QRect(centro - lato / 2, 0, lato, 1)};
-                QCOMPARE(caption(&t, a.nomeDidascalia), nomi[8 - quante + i]);
+                QCOMPARE(caption(&t, a.nomeDidascalia), nomi[riga]);
                 for (std::size_t k = 0; k < pezzi.size(); ++k)
                     QVERIFY2(pezzi[k].left() > std::exchange(destra[k], pezzi[k].right()), a.nomeDidascalia);
             }
         }
+    }
+
+    // The keypad comes with the first touch of a touch screen, never with a
+    // click; the window grows below the board, where nothing moves, and the
+    // next contest keeps it. A key is 9 mm, at least 48 pixels (offscreen, 100
+    // dots an inch), 48 where the screen's size is unknown or implausible.
+    void keypadByFinger()
+    {
+        c("Label6")->setFocus(); // no caret blinks between the two pictures
+        digita("clicLabel6");
+        const QImage prima = tavola()->centralWidget()->grab().toImage();
+        const int alta = tavola()->height();
+        QVERIFY(!tavola()->findChild<QWidget*>("Tastierino"));
+        digita("toccoLabel6");
+        QCOMPARE(tavola()->centralWidget()->grab().toImage().copy(prima.rect()), prima);
+        QTRY_COMPARE(std::pair(tavola()->height(), c("Tasto0")->size()),
+                     std::pair(alta + c("Tastierino")->height(), QSize(48, 48)));
+        digita("Ctrl+N");
+        QVERIFY(c("Tastierino")->isVisible());
+        for (const auto& [dpi, lato] :
+             {std::pair{0.0, 48}, {34.0, 48}, {96.0, 48}, {160.0, 57}, {254.0, 90}, {1e4, 48}})
+            QCOMPARE(board::Tastierino::lato(dpi), lato);
     }
 
     // An access key clicks its button a moment later: here while the question

@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # SPDX-FileCopyrightText: 2026 Contaperle developers
 # SPDX-License-Identifier: GPL-3.0-or-later
-# End-to-end drill: the real contaperle in its own Xvfb, driven with xdotool keys and judged
-# from screenshots of its verdict line and from its exit status.
+# End-to-end drill: the real contaperle in its own Xvfb, driven with xdotool keys (then, with
+# --tastierino, clicks on the keypad) and judged from screenshots and from its exit status.
 # Usage: drill.sh PATH_TO_contaperle   (exit 77 = skipped: X tools missing)
 # No `set -e`: every failure goes through fail, and the cleanup must always run to its end.
 set -uo pipefail
@@ -16,7 +16,7 @@ fail() { echo "FAIL: $* (last screenshot: $SHOT, all in $SHOTS)" >&2; echo "e2e:
 # Runs "$@" every 0.2 s until it succeeds, $1 times at most.
 poll() { for _ in $(seq "$1"); do "${@:2}" && return 0; sleep 0.2; done; return 1; }
 
-xvfb_start 1024x768x24 || fail "could not start Xvfb"
+xvfb_start 1920x1080x24 || fail "could not start Xvfb"
 unset QT_QPA_PLATFORM && export LANG=C.UTF-8 LC_ALL=C.UTF-8
 
 start() { "$APP" "$@" >"$SHOTS/app.log" 2>&1 & APID=$!; }
@@ -25,13 +25,13 @@ start
 found() {
     WIN=$(xdotool search --onlyvisible --name '^Contaperle$' 2>/dev/null | grep -vxF "$1" | head -1) && [ -n "$WIN" ]
 }
-# A new window and its client area (754 x 556 under the menu bar). No window manager gives it
-# the keyboard: the program must take it itself.
+# A new window and its client area (754 x 556 under the menu bar, over $2 pixels of keypad). No
+# window manager gives it the keyboard: the program must take it itself.
 window() {
     poll 50 found "${1:-none}" || fail "no new visible window named Contaperle within 10 s"
     eval "$(xdotool getwindowgeometry --shell "$WIN")"
-    [ "$WIDTH" -eq 754 ] && [ "$HEIGHT" -gt 556 ] || fail "window is ${WIDTH}x${HEIGHT}, want 754 wide, taller than 556"
-    OX=$X OY=$((Y + HEIGHT - 556))
+    [ "$WIDTH" -eq 754 ] && [ "$HEIGHT" -gt $((556 + ${2:-0})) ] || fail "window is ${WIDTH}x${HEIGHT}, want 754 wide, taller than $((556 + ${2:-0}))"
+    OX=$X OY=$((Y + HEIGHT - 556 - ${2:-0}))
 }
 window
 # Keys go to the window under the pointer when no window has the focus: keep it off the window.
@@ -74,6 +74,15 @@ goodbye() {
     timeout 10 tail --pid="$APID" -f /dev/null || fail "program still running 10 s after OK on the farewell box"
     wait "$APID"; RC=$? APID="" && [ "$RC" -eq 0 ] || fail "program exited with status $RC (log: $SHOTS/app.log)"
 }
+goodbye
+
+# By finger: the keypad's two rows of 48-pixel keys (9 mm are fewer at the 96 dots an inch Qt
+# finds on Xvfb) under the board, all on the screen; its lower row has 0 from x 409 and Invio
+# from x 465, from y 620 to 668. Clicks on them answer 0, wrongly.
+start --tastierino && window none 120
+for x in 433 517; do xdotool mousemove $((OX + x)) $((OY + 644)) click 1; done
+poll 25 verdict 30 FF0000 FFFF00 || fail "answer 0 on the keypad: no red verdict within 5 s"
+[ "$(convert "$SHOT" -format '%[hex:p{411,623}]%[hex:p{467,623}]' -crop "+$OX+$OY" info:)" = C0FFC0FF80FF ] && [ $((OY + 676)) -le 1080 ] || fail "keypad not drawn as it should, or off the screen"
 goodbye
 
 # Composing on three rods, centred in the usual width: a click on the bead of 4 (centre 224, 240)
