@@ -4,6 +4,7 @@
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QDir>
 
 namespace app {
 
@@ -14,7 +15,7 @@ using board::Verso;
 
 // The keys of the lab's file, the options named as they are, and the values.
 const QLatin1String aste("aste"), verso("verso"), altoContrasto("alto-contrasto"), componi("componi"), leggi("leggi"),
-    vero("true"), falso("false");
+    vero("true"), falso("false"), registro("registro"), riepilogo("riepilogo");
 
 QString valoriAste() { return QStringLiteral("da %1 a %2").arg(Lezione::minAste).arg(Lezione::maxAste); }
 
@@ -28,8 +29,15 @@ std::optional<int> asteDa(const QString& testo)
 }
 
 // Puts a key's value into the lesson; false for a value the key does not take.
-bool imposta(Lezione& lezione, const QString& chiave, const QString& valore)
+// The lab's record folder is the same for every pupil: absolute, or in each
+// pupil's home ("~/").
+bool imposta(Avvio& avvio, const QString& chiave, const QString& valore)
 {
+    Lezione& lezione = avvio.lezione;
+    if (chiave == registro && (QDir::isAbsolutePath(valore) || valore.startsWith(QLatin1String("~/")))) {
+        avvio.registro = valore.startsWith(u'~') ? QDir::homePath() + valore.mid(1) : valore;
+        return true;
+    }
     if (chiave == aste) {
         const std::optional<int> n = asteDa(valore);
         lezione.aste = n.value_or(lezione.aste);
@@ -55,6 +63,8 @@ QString ammessi(const QString& chiave)
         return QStringLiteral("leggi o componi");
     if (chiave == altoContrasto)
         return QStringLiteral("true o false");
+    if (chiave == registro)
+        return QStringLiteral("una cartella, con il percorso intero o che inizia con ~/");
     return {};
 }
 
@@ -71,8 +81,10 @@ void leggiFile(const QSettings& file, Avvio& avvio)
         const QString valore = file.value(chiave).toStringList().join(QStringLiteral(", "));
         if (ammessi(chiave).isEmpty())
             avvio.righe +=
-                dove + QStringLiteral("chiave sconosciuta '%1' (le chiavi: aste, verso, alto-contrasto)\n").arg(chiave);
-        else if (!imposta(avvio.lezione, chiave, valore))
+                dove
+                + QStringLiteral("chiave sconosciuta '%1' (le chiavi: aste, verso, alto-contrasto, registro)\n")
+                      .arg(chiave);
+        else if (!imposta(avvio, chiave, valore))
             avvio.righe += dove
                            + QStringLiteral("%1 = '%2' non ammesso (valori ammessi: %3); vale il predefinito\n")
                                  .arg(chiave, valore, ammessi(chiave));
@@ -96,7 +108,15 @@ void descriviOpzioni(QCommandLineParser& riga)
                                  "(predefinito: leggi il numero dalle perle).")},
         {altoContrasto, QStringLiteral("Alto contrasto: verdetto, punteggi e nomi delle aste ben leggibili "
                                        "su ogni tinta.")},
+        {registro,
+         QStringLiteral("Annota ogni risposta giudicata in CARTELLA/contaperle-AAAA-MM-GG-UTENTE.csv "
+                        "(predefinito: nessun registro)."),
+         QStringLiteral("CARTELLA")},
+        {riepilogo, QStringLiteral("Riassume i registri FILE per alunno e lezione: risposte esatte ed errate, "
+                                   "numeri più sbagliati; ed esce.")},
     });
+    riga.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("I registri da riassumere, con --riepilogo."),
+                               QStringLiteral("[FILE...]"));
 }
 
 // A bad command line: one line, with the usage, and the program leaves.
@@ -104,8 +124,25 @@ Avvio errore(const QString& cosa)
 {
     return {{},
             2,
-            QStringLiteral("contaperle: %1; uso: contaperle [--aste N] [--componi] [--alto-contrasto], con N %2\n")
+            QStringLiteral("contaperle: %1; uso: contaperle [--aste N] [--componi] [--alto-contrasto] [--registro "
+                           "CARTELLA] | --riepilogo FILE..., con N %2\n")
                 .arg(cosa, valoriAste())};
+}
+
+// The command line over what the lab's file set, option by option.
+Avvio sopraIlFile(const QCommandLineParser& riga, Avvio avvio)
+{
+    if (riga.isSet(aste) && !imposta(avvio, aste, riga.value(aste)))
+        return errore(QStringLiteral("--aste '%1' non ammesso").arg(riga.value(aste)));
+    if (riga.isSet(registro) && riga.value(registro).isEmpty())
+        return errore(QStringLiteral("--registro senza cartella"));
+    if (riga.isSet(registro))
+        avvio.registro = QDir::current().absoluteFilePath(riga.value(registro));
+    if (riga.isSet(componi))
+        avvio.lezione.verso = Verso::Componi;
+    if (riga.isSet(altoContrasto))
+        avvio.lezione.altoContrasto = true;
+    return avvio;
 }
 
 }
@@ -123,6 +160,13 @@ Avvio leggiOpzioni(const QStringList& argomenti, const QSettings& laboratorio)
                           ? qt
                           : QStringLiteral("opzione sconosciuta '%1'").arg(riga.unknownOptionNames().constFirst()));
     }
+    Avvio avvio;
+    if (riga.isSet(riepilogo) && riga.positionalArguments().isEmpty())
+        return errore(QStringLiteral("--riepilogo senza file"));
+    if (riga.isSet(riepilogo)) {
+        avvio.riepilogo = riga.positionalArguments();
+        return avvio;
+    }
     if (!riga.positionalArguments().isEmpty())
         return errore(QStringLiteral("argomento inatteso '%1'").arg(riga.positionalArguments().constFirst()));
     if (riga.isSet(QStringLiteral("help")))
@@ -130,15 +174,8 @@ Avvio leggiOpzioni(const QStringList& argomenti, const QSettings& laboratorio)
     if (riga.isSet(QStringLiteral("version")))
         return {{}, 0, QCoreApplication::applicationName() + u' ' + QCoreApplication::applicationVersion() + u'\n'};
 
-    Avvio avvio;
     leggiFile(laboratorio, avvio);
-    if (riga.isSet(aste) && !imposta(avvio.lezione, aste, riga.value(aste)))
-        return errore(QStringLiteral("--aste '%1' non ammesso").arg(riga.value(aste)));
-    if (riga.isSet(componi))
-        avvio.lezione.verso = Verso::Componi;
-    if (riga.isSet(altoContrasto))
-        avvio.lezione.altoContrasto = true;
-    return avvio;
+    return sopraIlFile(riga, avvio);
 }
 
 }
