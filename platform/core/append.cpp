@@ -33,12 +33,12 @@ struct Descriptor {
 // at most, so that a stuck one never stops the pupil's drill.
 bool lock(int fd)
 {
-    for (int i = 0; i < 200; ++i) {
+    for (int i = 0; i < 2000; ++i) {
         if (::flock(fd, LOCK_EX | LOCK_NB) == 0)
             return true;
         if (errno != EWOULDBLOCK)
             return false;
-        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
     }
     return false;
 }
