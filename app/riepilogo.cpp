@@ -60,12 +60,18 @@ bool conta(const platform::CsvRecord& riga, std::map<Chiave, Conto>& conti)
 
 void leggi(const std::string& nome, std::map<Chiave, Conto>& conti, std::ostream& guasti)
 {
+    // A folder opens, and fails (throwing) only when read.
     std::ifstream file(nome, std::ios::binary);
+    std::string testo;
+    try {
+        testo.assign(std::istreambuf_iterator<char>(file.is_open() ? file.rdbuf() : nullptr), {});
+    } catch (const std::exception&) {
+        file.close();
+    }
     if (!file.is_open()) {
         guasti << "contaperle: " << nome << ": " << std::strerror(errno) << ", saltato\n";
         return;
     }
-    const std::string testo{std::istreambuf_iterator<char>(file), {}};
     std::size_t pos = 0;
     int linea = 1;
     platform::CsvRecord riga;

@@ -145,7 +145,8 @@ for name, part in (('f1', lines[:100] + [['x', 'y'], lines[0][:2] + ['9'] + line
         csv.writer(f, lineterminator='\r\n').writerows([HDR] + part)
 open(f'{TMP}/f2.csv', 'a').write('2026,"senza fine\r\n'), open(f'{TMP}/f3.csv', 'w').write('nome,cognome\r\n')
 env = {k: v for k, v in os.environ.items() if k not in ('DISPLAY', 'WAYLAND_DISPLAY')}
-out = sp.run([APP, '--riepilogo'] + [f'{TMP}/f{i}.csv' for i in range(1, 5)], env=env, capture_output=True, text=True)
+out = sp.run([APP, '--riepilogo', *[f'{TMP}/f{i}.csv' for i in range(1, 5)], f'{TMP}/d'], env=env, capture_output=True,
+             text=True)
 said = []
 for key in sorted({tuple(l[1:4]) for l in lines}):
     mine = [l for l in lines if tuple(l[1:4]) == key]
@@ -155,7 +156,7 @@ for key in sorted({tuple(l[1:4]) for l in lines}):
                 + '; più sbagliati: ' * bool(missed) + ', '.join(f'{n} ({c} volt{"ae"[c > 1]})' for n, c in missed))
 check(out.returncode == 0 and out.stdout.splitlines() == said, f'summary: {out.stdout}')
 check([l.split(': ')[1].rsplit('/', 1)[1] for l in out.stderr.splitlines()] ==
-      ['f1.csv:102', 'f1.csv:103', 'f2.csv:92', 'f3.csv:1', 'f4.csv'], f'summary: {out.stderr}')
+      ['f1.csv:102', 'f1.csv:103', 'f2.csv:92', 'f3.csv:1', 'f4.csv', 'd'], f'summary: {out.stderr}')
 
 print(f'figures: {kills} kills in {killed:.0f} s, {lost} earlier lines lost, {partial} partial lines, {totals.count(1)} '
       f'runs with {len(totals)} lines judged, {gaps} missing; two writers: {2 * N} lines, {turns} turns, {broken} '
