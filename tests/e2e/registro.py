@@ -73,7 +73,7 @@ sp.run(['xdotool', 'mousemove', '1020', '760'])
 # one in each run, so no line is missing between two kept, and most runs keeping some.
 os.mkdir(f'{TMP}/b')
 keys = sp.Popen(['xdotool', 'key', '--delay', '15'] + ['0', 'Return', 'Return'] * 9000, stderr=sp.DEVNULL)
-kills, lost, partial, start = int(os.environ.get('CONTAPERLE_KILLS', 250)), 0, 0, time.time()
+kills, lost, partial, start = int(os.environ.get('CONTAPERLE_KILLS', 200)), 0, 0, time.time()
 p = sp.Popen([APP, '--registro', f'{TMP}/b'], stderr=sp.DEVNULL)
 any(os.path.exists(record('b')) or time.sleep(0.01) for _ in range(3000))
 first = time.time() - start
@@ -81,7 +81,7 @@ p.kill(), p.wait()
 for _ in range(kills):
     before = open(record('b'), 'rb').read() if os.path.exists(record('b')) else b''
     p = sp.Popen([APP, '--registro', f'{TMP}/b'], stderr=sp.DEVNULL)
-    time.sleep(random.uniform(0.8 * first, first + 0.25))
+    time.sleep(random.uniform(0.8 * first, first + 0.2))
     p.kill(), p.wait()
     after = open(record('b'), 'rb').read() if os.path.exists(record('b')) else b''
     lost, partial = lost + (not after.startswith(before)), partial + (after[-2:] not in (b'', b'\r\n'))
