@@ -1,11 +1,13 @@
 // SPDX-FileCopyrightText: 2026 Contaperle developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/opzioni.h"
+#include "app/riepilogo.h"
 #include "board/gara.h"
 #include "platform/bridge.h"
 #include "platform/fonts.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTimer>
@@ -13,7 +15,9 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <iostream>
 #include <malloc.h>
+#include <optional>
 #include <span>
 #include <string_view>
 
@@ -37,31 +41,46 @@ app::Avvio avvio()
     return app::leggiOpzioni(QCoreApplication::arguments(), QSettings(app::fileDelLaboratorio(), QSettings::IniFormat));
 }
 
-// --help and --version answer before the window system is reached, so they
-// work without a display too, from a terminal over ssh. Anything else, Qt's
-// own options among them, goes the usual way.
-bool soloTesto(int argc, char* argv[])
+// The records' summary, printed without any window.
+int riassumi(const QStringList& registri)
+{
+    std::vector<std::string> file;
+    for (const QString& registro : registri)
+        file.push_back(QFile::encodeName(registro).toStdString());
+    app::riepilogo(file, std::cout, std::cerr);
+    return 0;
+}
+
+// --help, --version and the records' summary answer before the window system
+// is reached, so they work without a display too, from a terminal over ssh.
+// Anything else, Qt's own options among them, goes the usual way.
+std::optional<int> soloTesto(int argc, char* argv[])
 {
     const std::span argomenti(argv + 1, static_cast<std::size_t>(argc - 1));
-    if (std::ranges::none_of(
-            argomenti, [](std::string_view a) { return a == "-h" || a == "--help" || a == "-v" || a == "--version"; }))
-        return false;
+    if (std::ranges::none_of(argomenti, [](std::string_view a) {
+            return a == "-h" || a == "--help" || a == "-v" || a == "--version" || a == "--riepilogo";
+        }))
+        return std::nullopt;
     QCoreApplication testo(argc, argv);
     QTranslator traduzione;
     presenta(traduzione);
     const app::Avvio risposta = avvio();
     if (risposta.esci == 0)
         std::fputs(qPrintable(risposta.righe), stdout);
-    return risposta.esci == 0;
+    if (risposta.esci == 0)
+        return 0;
+    if (!risposta.esci && !risposta.riepilogo.isEmpty())
+        return riassumi(risposta.riepilogo);
+    return std::nullopt;
 }
 
 }
 
 int main(int argc, char* argv[])
 {
+    if (const std::optional<int> fine = soloTesto(argc, argv))
+        return *fine;
     platform::quietAccessibilityBridge();
-    if (soloTesto(argc, argv))
-        return 0;
     QApplication app(argc, argv);
     QApplication::setDesktopFileName(QStringLiteral("it.contaperle.contaperle"));
     QTranslator traduzione;
@@ -72,9 +91,11 @@ int main(int argc, char* argv[])
     std::fputs(qPrintable(scelta.righe), scelta.esci == 0 ? stdout : stderr);
     if (scelta.esci)
         return *scelta.esci;
+    if (!scelta.riepilogo.isEmpty()) // Qt's own options came with it
+        return riassumi(scelta.riepilogo);
     platform::avoidMonospacedDefault();
 
-    board::Gara gara(scelta.lezione);
+    board::Gara gara(scelta.lezione, scelta.registro);
     gara.avvia();
     // Start-up builds fonts, pictures and layouts in memory it then frees:
     // once the window is drawn, hand the free pages back to the system.

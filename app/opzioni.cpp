@@ -4,6 +4,7 @@
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QDir>
 
 #include <algorithm>
 #include <array>
@@ -18,7 +19,7 @@ using board::Verso;
 
 // The keys of the lab's file, the options named as they are, and the values.
 const QLatin1String aste("aste"), verso("verso"), altoContrasto("alto-contrasto"), tastierino("tastierino"),
-    componi("componi"), leggi("leggi"), vero("true"), falso("false");
+    componi("componi"), leggi("leggi"), vero("true"), falso("false"), registro("registro"), riepilogo("riepilogo");
 
 // The keys that are true or false, each the lesson's flag of the option of its name.
 const std::array<std::pair<QLatin1String, bool Lezione::*>, 2> interruttori{
@@ -41,8 +42,15 @@ std::optional<int> asteDa(const QString& testo)
 }
 
 // Puts a key's value into the lesson; false for a value the key does not take.
-bool imposta(Lezione& lezione, const QString& chiave, const QString& valore)
+// The lab's record folder is the same for every pupil: absolute, or in each
+// pupil's home ("~/").
+bool imposta(Avvio& avvio, const QString& chiave, const QString& valore)
 {
+    Lezione& lezione = avvio.lezione;
+    if (chiave == registro && (QDir::isAbsolutePath(valore) || valore.startsWith(QLatin1String("~/")))) {
+        avvio.registro = valore.startsWith(u'~') ? QDir::homePath() + valore.mid(1) : valore;
+        return true;
+    }
     if (chiave == aste) {
         const std::optional<int> n = asteDa(valore);
         lezione.aste = n.value_or(lezione.aste);
@@ -69,6 +77,8 @@ QString ammessi(const QString& chiave)
         return QStringLiteral("leggi o componi");
     if (interruttore(chiave))
         return QStringLiteral("true o false");
+    if (chiave == registro)
+        return QStringLiteral("una cartella, con il percorso intero o che inizia con ~/");
     return {};
 }
 
@@ -86,9 +96,9 @@ void leggiFile(const QSettings& file, Avvio& avvio)
         if (ammessi(chiave).isEmpty())
             avvio.righe +=
                 dove
-                + QStringLiteral("chiave sconosciuta '%1' (le chiavi: aste, verso, alto-contrasto, tastierino)\n")
+                + QStringLiteral("chiave sconosciuta '%1' (le chiavi: aste, verso, alto-contrasto, tastierino, registro)\n")
                       .arg(chiave);
-        else if (!imposta(avvio.lezione, chiave, valore))
+        else if (!imposta(avvio, chiave, valore))
             avvio.righe += dove
                            + QStringLiteral("%1 = '%2' non ammesso (valori ammessi: %3); vale il predefinito\n")
                                  .arg(chiave, valore, ammessi(chiave));
@@ -115,7 +125,15 @@ void descriviOpzioni(QCommandLineParser& riga)
                                        "su ogni tinta.")},
         {tastierino, QStringLiteral("Tastierino sotto l'abaco (cifre, cancella, Invio), per rispondere con le dita "
                                     "su uno schermo tattile; compare anche da s\u00E9 al primo tocco.")},
+        {registro,
+         QStringLiteral("Annota ogni risposta giudicata in CARTELLA/contaperle-AAAA-MM-GG-UTENTE.csv "
+                        "(predefinito: nessun registro)."),
+         QStringLiteral("CARTELLA")},
+        {riepilogo, QStringLiteral("Riassume i registri FILE per alunno e lezione: risposte esatte ed errate, "
+                                   "numeri pi\u00F9 sbagliati; ed esce.")},
     });
+    riga.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("I registri da riassumere, con --riepilogo."),
+                               QStringLiteral("[FILE...]"));
 }
 
 // A bad command line: one line, with the usage, and the program leaves.
@@ -124,16 +142,20 @@ Avvio errore(const QString& cosa)
     return {{},
             2,
             QStringLiteral(
-                "contaperle: %1; uso: contaperle [--aste N] [--componi | --leggi] [--alto-contrasto] [--tastierino], "
-                "con N %2\n")
+                "contaperle: %1; uso: contaperle [--aste N] [--componi | --leggi] [--alto-contrasto] [--tastierino] "
+                "[--registro CARTELLA] | --riepilogo FILE..., con N %2\n")
                 .arg(cosa, valoriAste())};
 }
 
 // The command line's choices over the file's, key by key.
 Avvio applica(const QCommandLineParser& riga, Avvio avvio)
 {
-    if (riga.isSet(aste) && !imposta(avvio.lezione, aste, riga.value(aste)))
+    if (riga.isSet(aste) && !imposta(avvio, aste, riga.value(aste)))
         return errore(QStringLiteral("--aste '%1' non ammesso").arg(riga.value(aste)));
+    if (riga.isSet(registro) && riga.value(registro).isEmpty())
+        return errore(QStringLiteral("--registro senza cartella"));
+    if (riga.isSet(registro))
+        avvio.registro = QDir::current().absoluteFilePath(riga.value(registro));
     if (riga.isSet(componi) && riga.isSet(leggi))
         return errore(QStringLiteral("--componi e --leggi insieme"));
     if (riga.isSet(componi) || riga.isSet(leggi))
@@ -158,6 +180,13 @@ Avvio leggiOpzioni(const QStringList& argomenti, const QSettings& laboratorio)
                           ? qt
                           : QStringLiteral("opzione sconosciuta '%1'").arg(riga.unknownOptionNames().constFirst()));
     }
+    Avvio avvio;
+    if (riga.isSet(riepilogo) && riga.positionalArguments().isEmpty())
+        return errore(QStringLiteral("--riepilogo senza file"));
+    if (riga.isSet(riepilogo)) {
+        avvio.riepilogo = riga.positionalArguments();
+        return avvio;
+    }
     if (!riga.positionalArguments().isEmpty())
         return errore(QStringLiteral("argomento inatteso '%1'").arg(riga.positionalArguments().constFirst()));
     if (riga.isSet(QStringLiteral("help")))
@@ -165,7 +194,6 @@ Avvio leggiOpzioni(const QStringList& argomenti, const QSettings& laboratorio)
     if (riga.isSet(QStringLiteral("version")))
         return {{}, 0, QCoreApplication::applicationName() + u' ' + QCoreApplication::applicationVersion() + u'\n'};
 
-    Avvio avvio;
     leggiFile(laboratorio, avvio);
     return applica(riga, avvio);
 }

@@ -26,6 +26,10 @@ struct Avvio {
     // standard output, when esci is 0), else the command line's one error or
     // the faults of the lab's file (to standard error).
     QString righe;
+    // The folder of the record of the answers; empty for none (the default).
+    QString registro = {};
+    // The records to summarise, with --riepilogo: no window then.
+    QStringList riepilogo = {};
 };
 
 // The lesson from the arguments (the program's name first, Qt's own options

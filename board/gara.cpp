@@ -4,6 +4,7 @@
 
 #include "board/accesso.h"
 #include "board/etichetta.h"
+#include "board/registro.h"
 #include "board/tastiera.h"
 #include "board/tavola.h"
 #include "platform/guard.h"
@@ -11,9 +12,12 @@
 #include <QCoreApplication>
 #include <QTouchEvent>
 
+#include <QMenu>
+
 namespace board {
 
-Gara::Gara(const Lezione& lezione) : lezione_(lezione)
+Gara::Gara(const Lezione& lezione, const QString& registro)
+    : lezione_(lezione), registro_(registro.isEmpty() ? nullptr : std::make_unique<Registro>(lezione, registro))
 {
     Etichetta::altoContrasto = lezione.altoContrasto;
     new Tastiera(this);
@@ -44,6 +48,14 @@ void Gara::avvia()
 {
     tavola_ = new Tavola(lezione_);
     connect(tavola_, &Tavola::nuovaGaraRichiesta, this, &Gara::nuovaGara);
+    if (registro_) {
+        connect(tavola_, &Tavola::rispostaGiudicata, this,
+                [this, tavola = tavola_.data()](int numero, const QString& risposta, bool giusta) {
+                    registro_->annota(numero, risposta, giusta, tavola->conti());
+                    mostraRegistro();
+                });
+        mostraRegistro();
+    }
     tavola_->show();
     // Take the keyboard at once, also after a new contest, when the window
     // that had it has just gone.
@@ -58,6 +70,18 @@ void Gara::nuovaGara()
     vecchia->hide();
     vecchia->deleteLater();
     avvia();
+}
+
+void Gara::mostraRegistro()
+{
+    auto* crediti = tavola_->findChild<QMenu*>(QStringLiteral("Ciao_1"));
+    auto* riga = crediti ? crediti->findChild<QAction*>(QStringLiteral("Registro")) : nullptr;
+    if (crediti && !riga) {
+        riga = crediti->addAction(QString());
+        riga->setObjectName(QStringLiteral("Registro"));
+    }
+    if (riga)
+        riga->setText(registro_->stato());
 }
 
 }

@@ -7,8 +7,11 @@
 #include <QObject>
 #include <QPointer>
 
+#include <memory>
+
 namespace board {
 
+class Registro;
 class Tavola;
 
 // The program's run: owns the window across contests (a new contest unloads
@@ -20,7 +23,8 @@ class Tavola;
 class Gara : public QObject {
     Q_OBJECT
 public:
-    explicit Gara(const Lezione& lezione = {});
+    // With a folder, every judged answer is recorded there (see Registro).
+    explicit Gara(const Lezione& lezione = {}, const QString& registro = {});
     ~Gara() override;
 
     // Loads and shows the window; its activation puts up the first exercise.
@@ -32,8 +36,11 @@ protected:
 
 private:
     void nuovaGara();
+    // The record's state, as a line of the credits menu.
+    void mostraRegistro();
 
     Lezione lezione_;
+    std::unique_ptr<Registro> registro_;
     QPointer<Tavola> tavola_;
 };
 

@@ -50,6 +50,9 @@ signals:
     void contiCambiati(board::Tavola::Conti conti);
     // "NUOVO" was confirmed: the owner unloads this window and shows a new one.
     void nuovaGaraRichiesta();
+    // An answer was judged and counted (composing, `risposta` is the value of
+    // the beads put on), before anything else changes.
+    void rispostaGiudicata(int numero, const QString& risposta, bool giusta);
 
 protected:
     void showEvent(QShowEvent* event) override;

@@ -58,12 +58,14 @@ void Tavola::Text3_KeyPress(std::int16_t KeyAscii)
     } poi{this};
     if (esercizio_.giusta(risposta().toStdString())) {
         conta(numEsatte, platform::add16(numEsatte, 1));
+        emit rispostaGiudicata(esercizio_.valore(), risposta(), true);
         lblMessage->setForeColor(QColor(255, 255, 0));
         lblMessage->setCaption(QStringLiteral("Esatto, ok!!!"));
         // The counts follow with the next number's check.
         return;
     }
     conta(numErrate, platform::add16(numErrate, 1));
+    emit rispostaGiudicata(esercizio_.valore(), risposta(), false);
     lblMessage->setForeColor(QColor(255, 0, 0));
     lblMessage->setCaption(sbagliato + Text1->text());
     mostraGiuste();

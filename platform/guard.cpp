@@ -21,15 +21,19 @@ void reportUntrapped(const RuntimeError& error)
 
 void guarded(const std::function<void()>& handler) noexcept
 {
-    if (handlersHeld())
-        return;
+    if (!handlersHeld())
+        guarded(handler, reportUntrapped);
+}
+
+void guarded(const std::function<void()>& handler, const std::function<void(const RuntimeError&)>& report) noexcept
+{
     try {
         try {
             handler();
         } catch (const RuntimeError& error) {
-            reportUntrapped(error);
+            report(error);
         } catch (const std::exception&) {
-            reportUntrapped(RuntimeError(RuntimeError::Number::InternalError));
+            report(RuntimeError(RuntimeError::Number::InternalError));
         }
     } catch (...) { // NOLINT(bugprone-empty-catch): nothing is left to report with
         // The report itself failed (no memory for the box): nothing is left

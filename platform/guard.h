@@ -19,4 +19,9 @@ void reportUntrapped(const RuntimeError& error);
 // unrun (see handlersHeld).
 void guarded(const std::function<void()>& handler) noexcept;
 
+// The same guard for work the pupil must not be interrupted by (the record
+// of the answers): an untrapped error goes to `report` instead of a box,
+// also while a box is open or the program ends.
+void guarded(const std::function<void()>& handler, const std::function<void(const RuntimeError&)>& report) noexcept;
+
 }

@@ -20,7 +20,7 @@ xwindow=(xvfb xdotool imagemagick libx11-dev libxdamage-dev)
 debian=(build-essential debhelper lintian)
 case $mode in
   run) ;;
-  test) packages+=("${xwindow[@]}" "${debian[@]}" orca at-spi2-core dbus libglib2.0-bin dconf-gsettings-backend
+  test) packages+=("${xwindow[@]}" "${debian[@]}" python3 orca at-spi2-core dbus libglib2.0-bin dconf-gsettings-backend
                  clang-format clang-tidy clang libclang-rt-dev valgrind desktop-file-utils appstream) ;;
   package) packages+=("${debian[@]}") ;;
   bench) packages+=("${xwindow[@]}") ;;

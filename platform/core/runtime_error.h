@@ -17,9 +17,17 @@ public:
         DivisionByZero = 11,
         TypeMismatch = 13,
         InternalError = 51,
+        FileNotFound = 53,
+        DeviceIOError = 57,
+        DiskFull = 61,
+        PermissionDenied = 70,
+        PathFileAccessError = 75,
     };
 
     explicit RuntimeError(Number number);
+    // With what failed and why, after the description: a file's name, the
+    // system's reason.
+    RuntimeError(Number number, const std::string& detail);
 
     // The number as the error box shows it.
     int number() const noexcept { return static_cast<int>(number_); }

@@ -16,6 +16,7 @@ struct Riga {
     board::Lezione lezione;
     int esci = -1;
     QStringList righe = {};
+    QString registro = {};
 };
 
 static const Riga tabella[] = {
@@ -38,6 +39,11 @@ static const Riga tabella[] = {
     {"file: verso", {}, "verso=scrivi", {}, -1, {".*conf: verso = 'scrivi' .*leggi o componi"}},
     {"file: alto contrasto", {}, "alto-contrasto=1", {}, -1, {".*conf: alto-contrasto = '1' .*true o false"}},
     {"file: tastierino", {}, "tastierino=si", {}, -1, {".*conf: tastierino = 'si' .*true o false"}},
+    {"registro", {"--registro", "r"}, "registro=/srv/r", {}, -1, {}, QDir::current().absoluteFilePath("r")},
+    {"file: registro", {}, "registro=/srv/r", {}, -1, {}, "/srv/r"},
+    {"file: registro in casa", {}, "registro=~/r", {}, -1, {}, QDir::homePath() + "/r"},
+    {"file: registro relativo", {}, "registro=r", {}, -1, {".*conf: registro = 'r' .*~/"}},
+    {"riga: riepilogo senza file", {"--riepilogo"}, "", {}, 2, {"--riepilogo senza file"}},
     {"file: chiavi e righe", {}, "aste=3, 4\nAste=3\n[y", {}, -1, {".*righe", ".*'Aste'", ".*conf: aste = '3, 4' "}},
 };
 
@@ -61,7 +67,7 @@ private slots:
         const app::Avvio avvio = app::leggiOpzioni(QStringList{QStringLiteral("contaperle")} + riga.argomenti,
                                                    QSettings(file.fileName(), QSettings::IniFormat));
         QCOMPARE(avvio.esci.value_or(-1), riga.esci);
-        QVERIFY(avvio.esci || avvio.lezione == riga.lezione);
+        QVERIFY(avvio.esci || (avvio.lezione == riga.lezione && avvio.registro == riga.registro));
         const QStringList righe = avvio.righe.split(u'\n', Qt::SkipEmptyParts);
         QCOMPARE(righe.size(), riga.righe.size());
         for (qsizetype i = 0; i < righe.size(); ++i)

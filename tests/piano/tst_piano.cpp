@@ -6,6 +6,7 @@
 #include "board/esercizio.h"
 #include "board/lezione.h"
 #include "platform/core/checked.h"
+#include "platform/core/csv.h"
 #include "platform/core/currency.h"
 #include "platform/core/numbers.h"
 #include "platform/core/runtime_error.h"
@@ -26,7 +27,7 @@ namespace {
 
 // The text of any result, a number or a text already.
 using std::to_string;
-std::string to_string(const std::string& testo) { return testo; }
+std::string to_string(std::string_view testo) { return std::string(testo); }
 
 // numlett's words for a value, then ", " and what it leaves in numer when that is not 0. One
 // vocabulary for every row, as the window keeps one: repeated calls must give the same words.
@@ -90,6 +91,12 @@ const Riga righe[] = {
     R(board::Esercizio(2).massimo(), "error 9"), R(board::Esercizio(9).massimo(), "error 9"),
     R(esercizio(5, 0).testo(), "1"), R(esercizio(8, std::nextafter(1.0, 0.0)).testo(), "255"),
     R(giudizi(esercizio(3, 0.9), {"7", " 7", "07", "+7", "7 ", "7.0"}), "100000"),
+    // A record's fields: quoted around a comma, a quote or a control character, and an apostrophe
+    // before what a spreadsheet would run, which reading drops again.
+    R(csvField("13"), "13"), R(csvField("a,b"), "\"a,b\""), R(csvField("\"hi\""), "\"\"\"hi\"\"\""),
+    R(csvField("a\r\nb"), "\"a\r\nb\""), R(csvField("\x1b"), "\"\x1b\""), R(csvField("=1+1"), "'=1+1"),
+    R(csvField("-5"), "'-5"), R(csvField("@A1"), "'@A1"), R(csvField("+1"), "'+1"), R(csvField("\t"), "\"'\t\""),
+    R(csvField("'"), "''"), R(csvLine({"", "a"}), ",a\r\n"), R(csvText("''"), "'"), R(csvText("'a"), "'a"),
     // The words, each side of every change of rule.
     R(parole("0"), ""), R(parole("9"), "nove"), R(parole("10"), "dieci"), R(parole("16"), "sedici"),
     R(parole("17"), "diciassette"), R(parole("19"), "diciannove"), R(parole("20"), "venti"),
