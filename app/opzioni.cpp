@@ -96,7 +96,8 @@ void leggiFile(const QSettings& file, Avvio& avvio)
         if (ammessi(chiave).isEmpty())
             avvio.righe +=
                 dove
-                + QStringLiteral("chiave sconosciuta '%1' (le chiavi: aste, verso, alto-contrasto, tastierino, registro)\n")
+                + QStringLiteral(
+                      "chiave sconosciuta '%1' (le chiavi: aste, verso, alto-contrasto, tastierino, registro)\n")
                       .arg(chiave);
         else if (!imposta(avvio, chiave, valore))
             avvio.righe += dove
