@@ -41,16 +41,22 @@ std::optional<int> asteDa(const QString& testo)
     return n;
 }
 
-// Puts a key's value into the lesson; false for a value the key does not take.
 // The lab's record folder is the same for every pupil: absolute, or in each
-// pupil's home ("~/").
+// pupil's home ("~/"); false for anything else.
+bool impostaRegistro(Avvio& avvio, const QString& valore)
+{
+    if (!QDir::isAbsolutePath(valore) && !valore.startsWith(QLatin1String("~/")))
+        return false;
+    avvio.registro = valore.startsWith(u'~') ? QDir::homePath() + valore.mid(1) : valore;
+    return true;
+}
+
+// Puts a key's value into the lesson; false for a value the key does not take.
 bool imposta(Avvio& avvio, const QString& chiave, const QString& valore)
 {
     Lezione& lezione = avvio.lezione;
-    if (chiave == registro && (QDir::isAbsolutePath(valore) || valore.startsWith(QLatin1String("~/")))) {
-        avvio.registro = valore.startsWith(u'~') ? QDir::homePath() + valore.mid(1) : valore;
-        return true;
-    }
+    if (chiave == registro)
+        return impostaRegistro(avvio, valore);
     if (chiave == aste) {
         const std::optional<int> n = asteDa(valore);
         lezione.aste = n.value_or(lezione.aste);

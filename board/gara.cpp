@@ -10,9 +10,8 @@
 #include "platform/guard.h"
 
 #include <QCoreApplication>
-#include <QTouchEvent>
-
 #include <QMenu>
+#include <QTouchEvent>
 
 namespace board {
 
