@@ -17,6 +17,10 @@ namespace {
 // FIFO cannot make open wait.
 constexpr int flags = O_RDWR | O_APPEND | O_NOFOLLOW | O_CLOEXEC | O_NONBLOCK;
 
+// A name of its own for the file's status: the two releases' formatters
+// lay out "struct stat x {}" differently.
+using FileStatus = struct stat;
+
 struct Descriptor {
     int fd;
     explicit Descriptor(int descriptor) : fd(descriptor) {}
@@ -67,7 +71,7 @@ AppendResult openOwn(const std::string& path, Descriptor& file)
     }
     if (file.fd < 0)
         return {errno == ELOOP ? AppendFault::Link : AppendFault::Open, errno};
-    struct stat info {};
+    FileStatus info{};
     if (::fstat(file.fd, &info) != 0)
         return {AppendFault::Open, errno};
     if (!S_ISREG(info.st_mode) || info.st_nlink != 1)
@@ -89,7 +93,7 @@ AppendResult Appender::append(const std::string& path, std::string_view header, 
     if (!lock(file.fd))
         return {AppendFault::Locked, errno};
     // The size once locked: no other writer moves it now.
-    struct stat info {};
+    FileStatus info{};
     if (::fstat(file.fd, &info) != 0)
         return {AppendFault::Open, errno};
     const std::string text = (info.st_size == 0 ? std::string(header) : start(file.fd, info)) + std::string(line);
