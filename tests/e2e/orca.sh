@@ -55,8 +55,9 @@ xdotool key Return && exercise
 xdotool type $V && xdotool key Return && hear 'Nuovo calcolo [[:alpha:] ]+\.?\|(.*\|)?Esatto, ok!!!\. Risposte esatte 0, Risposte errate 1, Risposte totali 1'
 # Alt+N from the answer box must move the focus, or Orca says nothing of the new beads.
 xdotool key Return && exercise && xdotool key alt+n && hear "$BEADS" "Alt+N from the answer box: no"
-# The abacus tells of its new beads as readers expect it, by a change of its name.
-grep -qE 'accessible-name for \[[^]|]+\| Perle su: ' "$W/orca.log" || fail "no change of the abacus's name reached Orca"
+# The abacus tells of its new beads as readers expect it, by a change of its name (Orca 43 logs
+# it "[image | Perle su: ...]", Orca 48 "[image: 'Perle su: ...']").
+grep -qE "accessible-name for \[[a-z ]+(\| |: ')Perle su: " "$W/orca.log" || fail "no change of the abacus's name reached Orca"
 bye() {
     xdotool key alt+x && hear 'Data [0-9].*Ciao a presto\. Ore' "the farewell box:"
     xdotool key Return && timeout 10 tail --pid="$APID" -f /dev/null && wait "$APID" || fail "program still running 10 s after OK on the farewell box, or ended with status $?"; APID=""
@@ -65,7 +66,7 @@ bye
 # Composing on three rods: the number, the question, comes with the first rod, in digits and
 # words ($V); Enter on the bare rods is wrong; then each bead it needs is put on with Space and
 # spoken checked, each rod spoken as the arrow reaches it, then the verdict.
-number() { hear 'Quartine [[:alpha:] ]+\.?\|(.*\|)?[0-9]+ — [a-z]+\.' && V=$(grep -oE '[0-9]+ — ' <<<"$HEARD" | tail -1 | cut -d' ' -f1); }
+number() { hear 'Quartine [[:alpha:] ]+\.?\|(.*\|)?[0-9]+ — [a-z]+($|[.|])' && V=$(grep -oE '[0-9]+ — ' <<<"$HEARD" | tail -1 | cut -d' ' -f1); }
 "$APP" --componi --aste 3 2>"$W/stderr" & APID=$!
 number && xdotool key Return && hear "Nuovo calcolo [[:alpha:] ]+\.?\|(.*\|)?Sbagliato!! $V\. Risposte esatte 0, Risposte errate 1, Risposte totali 1"
 declare -A DOPO=([4]=Duine [2]=Unità [1]=Quartine)
