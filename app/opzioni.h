@@ -27,9 +27,10 @@ struct Avvio {
     // the faults of the lab's file (to standard error).
     QString righe;
     // The folder of the record of the answers; empty for none (the default).
-    QString registro = {};
+    // Initialised, or gcc finds designated initialisers incomplete.
+    QString registro = {}; // NOLINT(readability-redundant-member-init)
     // The records to summarise, with --riepilogo: no window then.
-    QStringList riepilogo = {};
+    QStringList riepilogo = {}; // NOLINT(readability-redundant-member-init)
 };
 
 // The lesson from the arguments (the program's name first, Qt's own options

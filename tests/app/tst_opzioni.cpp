@@ -15,8 +15,8 @@ struct Riga {
     QByteArray file;
     board::Lezione lezione;
     int esci = -1;
-    QStringList righe = {};
-    QString registro = {};
+    QStringList righe = {}; // NOLINT(readability-redundant-member-init): rows leave it out
+    QString registro = {};  // NOLINT(readability-redundant-member-init)
 };
 
 static const Riga tabella[] = {
