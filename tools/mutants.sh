@@ -59,7 +59,7 @@ mutants=(
   "board/tavola_descrizione.cpp^lezione_.altoContrasto ? platform::legible(verdeAcqua, verdino) : verdeAcqua^verdeAcqua^high contrast: the digits typed stay teal"
   "board/tavola_verifica.cpp^esercizio_.giusta(risposta().toStdString())^esercizio_.giusta(risposta().trimmed().toStdString())^comparison: key handler trims the answer"
   "board/tavola_verifica.cpp^risposta() == Text1->text()^risposta().toInt() == Text1->text().toInt()^comparison: check compares numbers"
-  "platform/guard.cpp^reportUntrapped(error);^reportUntrapped(RuntimeError(RuntimeError::Number::InternalError));^guard: every error reported as 51"
+  "platform/guard.cpp^            report(error);^            report(RuntimeError(RuntimeError::Number::InternalError));^guard: every error reported as 51"
   "platform/guard.cpp^catch (const std::exception&)^catch (const std::runtime_error&)^guard: logic errors reported nowhere"
   "board/tavola.cpp^risposta != platform::Reply::Yes^risposta == platform::Reply::No^new contest: any reply but No is Yes"
   "board/tavola.cpp:2^conta(numErrate, 0);^(void)0;^new contest: activation keeps wrong answers"
