@@ -245,7 +245,8 @@ inline void righeDrill()
     componi("composing: Space again takes off", "Space Space Right Space Right Space Right Right Space Return", giusta);
     componi("composing by pointer", "clic8 clic4 clic1 Return", giusta);
     componi("composing by touch, a tap acts once", "tocco8 tocco4 tocco1 Return", giusta);
-    componi("composing: arrows wrap round; judged, rods hold", "Left Space Return clic16", {"13", 13, "", sbagliato, r, "0 1 1", "0 1 0", "cmdNext", "#147d19"});
+    componi("composing: arrows wrap round", "Left Space Left Left Space Left Space Return", giusta);
+    componi("composing: judged, the rods hold", "Space Return clic16", {"13", 13, "", sbagliato, r, "0 1 1", "0 1 0", "cmdNext", "#147d19"});
     componi("composing: Enter again, the next bare", "Return Return", {"18", 0, "", "", "#0000ff", "0 1 1", "0 1 1", "Colonna16", "#157d4b"});
     // clang-format on
 }
