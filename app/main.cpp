@@ -65,10 +65,10 @@ std::optional<int> soloTesto(int argc, char* argv[])
     QTranslator traduzione;
     presenta(traduzione);
     const app::Avvio risposta = avvio();
-    if (risposta.esci == 0)
+    if (risposta.esci == 0) {
         std::fputs(qPrintable(risposta.righe), stdout);
-    if (risposta.esci == 0)
         return 0;
+    }
     if (!risposta.esci && !risposta.riepilogo.isEmpty())
         return riassumi(risposta.riepilogo);
     return std::nullopt;

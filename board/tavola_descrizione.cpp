@@ -163,7 +163,7 @@ void Tavola::costruisciComponi()
                            .bordo = true,
                            .faccia = verdino});
     for (int i = 0; i < abaco_.numero(); ++i) {
-        auto* colonna = new Colonna(superficie, QStringLiteral("Colonna%1").arg(abaco_.asta(i).peso), abaco_.colonna(i),
+        auto* colonna = new Colonna(superficie, QStringLiteral("Colonna%1").arg(esercizio_.peso(i)), abaco_.colonna(i),
                                     abaco_.didascalie()[static_cast<std::size_t>(i)]->caption());
         Forma* perla = abaco_.perle()[static_cast<std::size_t>(i)];
         connect(colonna, &QAbstractButton::toggled, perla, [this, perla](bool su) {
